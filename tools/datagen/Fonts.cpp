@@ -74,7 +74,17 @@ void makeBitmapFont(const std::string& ttfPath, int size, int lineHeight,
 
 void writeFonts(const std::string& dataDir)
 {
+    // The engine font: loading screen, intro and debug overlay.
     makeBitmapFont(dejavuPath("DejaVuSans-Bold.ttf"), 16, 20, dataDir + "font.tga");
+    // Menus, banners, results and the shop's buttons: 22 pixels a line, so that the menu's
+    // header and four entries sit between y 496 and 628 and the shop's three inventory
+    // buttons end above the panel at 672; the longest results line stays under 800 pixels.
+    makeBitmapFont(dejavuPath("DejaVuSans-Bold.ttf"), 17, 22, dataDir + "font_menu.png");
+    // The shop's small print: five lines of 15 pixels between the name and the buy button.
+    makeBitmapFont(dejavuPath("DejaVuSans-Bold.ttf"), 12, 15, dataDir + "font_tiny.png");
+    // The panel: lines of 20 pixels, so that line height + 3 puts the texts on the bars at
+    // 27, 50 and 73; narrow enough for a weapon's name in the 184 pixels of a cannon field.
+    makeBitmapFont(dejavuPath("DejaVuSans-Bold.ttf"), 14, 20, dataDir + "font_osd.png");
 }
 
 }  // namespace datagen
