@@ -7,12 +7,30 @@
 
 #include <algorithm>
 
+namespace {
+// Whether a full-screen display really fills its monitor.
+bool coversMonitor(ALLEGRO_DISPLAY* display)
+{
+    const int adapter = al_get_new_display_adapter();
+    ALLEGRO_MONITOR_INFO info;
+    if (!al_get_monitor_info(adapter < 0 ? 0 : adapter, &info))
+        return true;
+    return info.x2 - info.x1 == al_get_display_width(display) &&
+           info.y2 - info.y1 == al_get_display_height(display);
+}
+}  // namespace
+
 ZE_Display::ZE_Display(int width, int height, bool fullscreen)
     : width(width), height(height), fullscreen(fullscreen), display(nullptr)
 {
     if (fullscreen) {
         al_set_new_display_flags(ALLEGRO_FULLSCREEN);
         display = al_create_display(width, height);
+        if (display && !coversMonitor(display)) {
+            // The mode switch was claimed but did not happen: a window in a screen corner.
+            al_destroy_display(display);
+            display = nullptr;
+        }
         if (!display) {
             // X servers and desktops without mode switching only offer a full-screen window.
             al_set_new_display_flags(ALLEGRO_FULLSCREEN_WINDOW);
@@ -32,32 +50,50 @@ ZE_Display::ZE_Display(int width, int height, bool fullscreen)
     restoreTarget();
 }
 
+ZE_Display::Fit ZE_Display::fit(int realWidth, int realHeight, int width, int height)
+{
+    if (realWidth == width && realHeight == height)
+        return {1.0f, 0, 0, width, height};
+    const float scale = std::min(static_cast<float>(realWidth) / width,
+                                 static_cast<float>(realHeight) / height);
+    const int w = static_cast<int>(width * scale + 0.5f);
+    const int h = static_cast<int>(height * scale + 0.5f);
+    return {scale, (realWidth - w) / 2, (realHeight - h) / 2, w, h};
+}
+
 void ZE_Display::fitToDisplay()
 {
-    const int realW = al_get_display_width(display);
-    const int realH = al_get_display_height(display);
+    realWidth = al_get_display_width(display);
+    realHeight = al_get_display_height(display);
+    area = fit(realWidth, realHeight, width, height);
     al_identity_transform(&designTransform);
-    clipX = 0;
-    clipY = 0;
-    clipW = realW;
-    clipH = realH;
-    if (realW == width && realH == height)
-        return;
-    const float scale = std::min(static_cast<float>(realW) / width,
-                                 static_cast<float>(realH) / height);
-    clipW = static_cast<int>(width * scale + 0.5f);
-    clipH = static_cast<int>(height * scale + 0.5f);
-    clipX = (realW - clipW) / 2;
-    clipY = (realH - clipH) / 2;
-    al_scale_transform(&designTransform, scale, scale);
-    al_translate_transform(&designTransform, static_cast<float>(clipX), static_cast<float>(clipY));
+    al_scale_transform(&designTransform, area.scale, area.scale);
+    al_translate_transform(&designTransform, static_cast<float>(area.x),
+                           static_cast<float>(area.y));
 }
 
 void ZE_Display::restoreTarget()
 {
     al_set_target_backbuffer(display);
     al_use_transform(&designTransform);
-    al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+    al_set_clipping_rectangle(area.x, area.y, area.w, area.h);
+}
+
+void ZE_Display::beginFrame()
+{
+    if (al_get_display_width(display) != realWidth ||
+        al_get_display_height(display) != realHeight) {
+        fitToDisplay();
+        // Only on a change of size, never in an ordinary frame.
+        al_destroy_bitmap(lastFrame);
+        lastFrame = al_create_bitmap(realWidth, realHeight);
+    }
+    al_set_target_backbuffer(display);
+    if (area.w != realWidth || area.h != realHeight) {
+        al_reset_clipping_rectangle();
+        al_clear_to_color(al_map_rgb(0, 0, 0));
+    }
+    restoreTarget();
 }
 
 void ZE_Display::fade(int r, int g, int b, float delay)

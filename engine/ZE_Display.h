@@ -24,6 +24,16 @@ public:
     void fade(int r, int g, int b, float delay);
     // Makes the back buffer the target again, with the design transform and clipping.
     void restoreTarget();
+    // Called at the start of every frame: follows a change of the real display size (a
+    // desktop may resize a full-screen window after it was made) and clears the bars.
+    void beginFrame();
+
+    // Where the design picture lands on a real display: scaled to fit, centred.
+    struct Fit {
+        float scale;
+        int x, y, w, h;
+    };
+    static Fit fit(int realWidth, int realHeight, int width, int height);
 
 private:
     void fitToDisplay();
@@ -34,7 +44,8 @@ private:
     bool fullscreen;
     ALLEGRO_DISPLAY* display;
     ALLEGRO_TRANSFORM designTransform;
-    int clipX = 0, clipY = 0, clipW = 0, clipH = 0;
+    int realWidth = 0, realHeight = 0;
+    Fit area = {1.0f, 0, 0, 0, 0};
     ALLEGRO_BITMAP* lastFrame = nullptr;   // the frame being faded, at the real size
 };
 

@@ -34,6 +34,7 @@ void Game::runGame()
 void Game::runFrame()
 {
     getStartTime();
+    display->beginFrame();
     ZE_Util::clearColor(0, 0, 0);
     keyboard->getEvent();
     switch (state) {

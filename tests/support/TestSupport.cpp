@@ -95,7 +95,10 @@ GameProcess::GameProcess(const std::string& workDir, const std::string& display)
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
-        setenv("DISPLAY", display.c_str(), 1);
+        if (display.empty())
+            unsetenv("DISPLAY");
+        else
+            setenv("DISPLAY", display.c_str(), 1);
         setenv("ALSA_CONFIG_PATH", SOURCE_DIR "/tests/alsa-null.conf", 1);
         execl(TWINGUARD_BIN, TWINGUARD_BIN, static_cast<char*>(nullptr));
         _exit(127);
@@ -197,11 +200,12 @@ void screenshot(const std::string& display, const std::string& path)
     run("import -display " + display + " -window root '" + path + "' 2>/dev/null");
 }
 
-void pressKey(const std::string& display, const std::string& key)
+void pressKey(const std::string& display, const std::string& window, const std::string& key)
 {
     // Held a little, so that the game's one-event-per-frame poll sees press and release
     // in separate frames as a player's key stroke would give them.
-    run("DISPLAY=" + display + " xdotool keydown " + key + " sleep 0.08 keyup " + key);
+    run("DISPLAY=" + display + " xdotool windowfocus --sync " + window + " keydown " + key +
+        " sleep 0.08 keyup " + key);
 }
 
 bool Image::load(const std::string& path)

@@ -64,8 +64,8 @@ std::string waitForWindow(const std::string& display, const std::string& pattern
 bool waitWindowGone(const std::string& display, const std::string& pattern, double seconds);
 // Screenshot of the whole X screen to a PNG.
 void screenshot(const std::string& display, const std::string& path);
-// Presses and releases a key (X keysym name) on the focused window.
-void pressKey(const std::string& display, const std::string& key);
+// Gives the window the keyboard focus, then presses and releases a key (X keysym name).
+void pressKey(const std::string& display, const std::string& window, const std::string& key);
 
 // Pixels of a PNG read back for checks (RGB, row-major).
 struct Image {

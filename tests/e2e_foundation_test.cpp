@@ -1,0 +1,138 @@
+// The real game binary on a private X server: what a player sees on the first screens.
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+using namespace testsupport;
+
+namespace {
+
+struct Box {
+    int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;
+    bool empty() const { return x1 < 0; }
+    int width() const { return x1 - x0 + 1; }
+    int centreX() const { return (x0 + x1) / 2; }
+    int centreY() const { return (y0 + y1) / 2; }
+};
+
+Box brightBox(const Image& image)
+{
+    Box box;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.brightness(x, y) > 128) {
+                box.x0 = std::min(box.x0, x);
+                box.y0 = std::min(box.y0, y);
+                box.x1 = std::max(box.x1, x);
+                box.y1 = std::max(box.y1, y);
+            }
+    return box;
+}
+
+// Screenshots until something bright shows (the intro text), up to `seconds`.
+Box waitForText(const Xvfb& x, const std::string& shot, double seconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < end) {
+        screenshot(x.name(), shot);
+        Image image;
+        if (image.load(shot)) {
+            Box box = brightBox(image);
+            if (!box.empty())
+                return box;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return Box();
+}
+
+const char* const kDefaultFile =
+    "[screen_resolution]\n2\n[fullscreen]\n1\n[key_left]\n82\n[key_right]\n83\n"
+    "[key_up]\n84\n[key_down]\n85\n[key_fire1]\n26\n[key_fire2]\n24\n[key_fire3]\n3";
+
+}  // namespace
+
+TEST(EndToEnd, FirstStartWritesTheDefaultsAndShowsTheIntroCentred)
+{
+    TempDir dir;
+    linkData(dir.path());
+    Xvfb x(1024, 768);
+    GameProcess game(dir.path(), x.name());
+    ASSERT_FALSE(waitForWindow(x.name(), "^twinguard$", 10).empty());
+    const Box text = waitForText(x, dir.file("intro.png"), 5);
+    ASSERT_FALSE(text.empty()) << "the intro text never showed";
+    EXPECT_NEAR(text.centreX(), 512, 4);
+    EXPECT_NEAR(text.centreY(), 384, 6);
+    EXPECT_GT(text.width(), 120);
+    EXPECT_EQ(readFile(dir.file("config.cfg")), kDefaultFile);
+    // Left alone, the intro gives way to the next screen after 200 ticks.
+    std::this_thread::sleep_for(std::chrono::milliseconds(4000));
+    screenshot(x.name(), dir.file("after.png"));
+    Image after;
+    ASSERT_TRUE(after.load(dir.file("after.png")));
+    EXPECT_TRUE(brightBox(after).empty()) << "the intro should have ended";
+    EXPECT_TRUE(game.running());
+}
+
+TEST(EndToEnd, WindowedConfigurationOpensA1024By768WindowAndKeepsTheFile)
+{
+    TempDir dir;
+    linkData(dir.path());
+    writeFile(dir.file("config.cfg"), "[fullscreen]\n0\n");
+    Xvfb x(1280, 1024);
+    GameProcess game(dir.path(), x.name());
+    const std::string window = waitForWindow(x.name(), "^twinguard$", 10);
+    ASSERT_FALSE(window.empty());
+    const std::string geometry =
+        run("DISPLAY=" + x.name() + " xdotool getwindowgeometry " + window);
+    EXPECT_NE(geometry.find("1024x768"), std::string::npos) << geometry;
+    const Box text = waitForText(x, dir.file("intro.png"), 5);
+    ASSERT_FALSE(text.empty());
+    EXPECT_GT(text.width(), 120);
+    EXPECT_EQ(readFile(dir.file("config.cfg")), "[fullscreen]\n0\n");
+}
+
+TEST(EndToEnd, ConfirmKeyLeavesTheIntroAtOnce)
+{
+    TempDir dir;
+    linkData(dir.path());
+    Xvfb x(1024, 768);
+    GameProcess game(dir.path(), x.name());
+    const std::string window = waitForWindow(x.name(), "^twinguard$", 10);
+    ASSERT_FALSE(window.empty());
+    ASSERT_FALSE(waitForText(x, dir.file("intro.png"), 5).empty());
+    pressKey(x.name(), window, "Return");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // the fade, then the next screen
+    screenshot(x.name(), dir.file("after.png"));
+    Image after;
+    ASSERT_TRUE(after.load(dir.file("after.png")));
+    EXPECT_TRUE(brightBox(after).empty()) << "confirm should leave the intro well before 3 s";
+}
+
+TEST(EndToEnd, MissingEngineFontShowsTheErrorBoxAndExitsWithStatus1)
+{
+    TempDir dir;
+    run("mkdir -p '" + dir.file("data") + "'");  // a data directory without its font
+    writeFile(dir.file("config.cfg"), "[fullscreen] 0");
+    Xvfb x(1024, 768);
+    GameProcess game(dir.path(), x.name());
+    const std::string box = waitForWindow(x.name(), "^Error$", 10);
+    ASSERT_FALSE(box.empty()) << "no error box appeared";
+    EXPECT_TRUE(game.running()) << "the box must block until it is closed";
+    run("DISPLAY=" + x.name() + " xdotool windowfocus --sync " + box + " key Return");
+    EXPECT_EQ(game.waitExit(10), 1);
+    EXPECT_EQ(game.stderrText(), "Font file 'data/font.tga' not found!\n");
+}
+
+TEST(EndToEnd, WithoutAnXDisplayTheDisplayFailureEndsWithStatus1)
+{
+    TempDir dir;
+    linkData(dir.path());
+    GameProcess game(dir.path(), "");
+    EXPECT_EQ(game.waitExit(10), 1);
+    EXPECT_EQ(game.stderrText(), "Failed to create display!\n");
+}
