@@ -57,6 +57,19 @@ void writeTextFile(const std::string& path, const std::string& text)
         fail("cannot write " + path);
 }
 
+void saveSheet(ALLEGRO_BITMAP* sheet, int rows, int columns, int frameWidth, int frameHeight,
+               const std::string& pngPath)
+{
+    if (al_get_bitmap_width(sheet) < columns * frameWidth ||
+        al_get_bitmap_height(sheet) < rows * frameHeight)
+        fail("sheet smaller than its frame grid: " + pngPath);
+    saveBitmap(sheet, pngPath);
+    const std::string base = pngPath.substr(0, pngPath.rfind('.'));
+    writeTextFile(base + ".dat", std::to_string(rows) + " rows\n" + std::to_string(columns) +
+                                     " columns\n" + std::to_string(frameWidth) + " width\n" +
+                                     std::to_string(frameHeight) + " height\n");
+}
+
 uint32_t Random::next()
 {
     // xorshift32

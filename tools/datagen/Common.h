@@ -16,6 +16,10 @@ void makeDirectory(const std::string& path);
 // premultiplies again). The bitmap's pixels are changed in place.
 void saveBitmap(ALLEGRO_BITMAP* bitmap, const std::string& path);
 void writeTextFile(const std::string& path, const std::string& text);
+// Saves a sprite sheet and, beside it, its description file (same name, ".dat"): the frame
+// grid and the size of one frame, each number followed by its label.
+void saveSheet(ALLEGRO_BITMAP* sheet, int rows, int columns, int frameWidth, int frameHeight,
+               const std::string& pngPath);
 [[noreturn]] void fail(const std::string& message);
 
 // Small fixed-seed generator: the same data on every run, whatever the C library does.
