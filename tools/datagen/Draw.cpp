@@ -277,3 +277,56 @@ float fractal(float x, float y, uint32_t seed, int octaves)
 }
 
 }  // namespace datagen
+
+#include "tools/datagen/Common.h"
+
+namespace datagen {
+
+namespace {
+constexpr int kOversample = 4;
+}
+
+FrameCanvas::FrameCanvas(int rows_, int columns_, int frameWidth, int frameHeight)
+    : rows(rows_), columns(columns_), width(frameWidth), height(frameHeight),
+      big(newCanvas(columns_ * frameWidth * kOversample, rows_ * frameHeight * kOversample))
+{
+}
+
+FrameCanvas::~FrameCanvas()
+{
+    al_destroy_bitmap(big);
+}
+
+void FrameCanvas::frame(int index)
+{
+    al_set_target_bitmap(big);
+    al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_INVERSE_ALPHA);
+    const int c = index % columns;
+    const int r = index / columns;
+    ALLEGRO_TRANSFORM t;
+    al_identity_transform(&t);
+    al_translate_transform(&t, static_cast<float>(c * width), static_cast<float>(r * height));
+    al_scale_transform(&t, kOversample, kOversample);
+    al_use_transform(&t);
+    al_set_clipping_rectangle(c * width * kOversample, r * height * kOversample,
+                              width * kOversample, height * kOversample);
+}
+
+ALLEGRO_BITMAP* FrameCanvas::finish()
+{
+    al_set_target_bitmap(big);
+    ALLEGRO_TRANSFORM t;
+    al_identity_transform(&t);
+    al_use_transform(&t);
+    al_reset_clipping_rectangle();
+    return shrink(big, kOversample);
+}
+
+void FrameCanvas::save(const std::string& pngPath)
+{
+    ALLEGRO_BITMAP* sheet = finish();
+    saveSheet(sheet, rows, columns, width, height, pngPath);
+    al_destroy_bitmap(sheet);
+}
+
+}  // namespace datagen

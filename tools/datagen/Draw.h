@@ -57,3 +57,31 @@ float smoothstep(float a, float b, float v);
 }  // namespace datagen
 
 #endif
+
+#ifndef TOOLS_DATAGEN_FRAMECANVAS
+#define TOOLS_DATAGEN_FRAMECANVAS
+#include <string>
+namespace datagen {
+
+// A sprite sheet drawn at four times its size: frame(i) makes frame i the target, with the
+// transformation set so that drawing uses the frame's own final pixel coordinates and is
+// clipped to it. finish() shrinks the sheet to its real size (smooth edges).
+class FrameCanvas {
+public:
+    FrameCanvas(int rows, int columns, int frameWidth, int frameHeight);
+    ~FrameCanvas();
+    FrameCanvas(const FrameCanvas&) = delete;
+    FrameCanvas& operator=(const FrameCanvas&) = delete;
+    void frame(int index);
+    // The shrunk sheet (owned by the caller).
+    ALLEGRO_BITMAP* finish();
+    // Shrinks, saves the sheet and its description file.
+    void save(const std::string& pngPath);
+    int rows, columns, width, height;
+
+private:
+    ALLEGRO_BITMAP* big;
+};
+
+}  // namespace datagen
+#endif

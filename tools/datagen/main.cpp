@@ -1,7 +1,12 @@
 // datagen OUT: writes the game's whole data tree into OUT/data/. The output is the same
 // bytes on every run: fixed seeds, no clock.
 #include "tools/datagen/Common.h"
+#include "tools/datagen/Craft.h"
 #include "tools/datagen/Fonts.h"
+#include "tools/datagen/Pictures.h"
+#include "tools/datagen/Preview.h"
+#include "tools/datagen/Sheets.h"
+#include "tools/datagen/Stages.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
@@ -11,6 +16,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -27,5 +33,12 @@ int main(int argc, char** argv)
     const std::string data = std::string(argv[1]) + "/data/";
     datagen::makeDirectory(data);
     datagen::writeFonts(data);
+    std::vector<ALLEGRO_BITMAP*> fields = datagen::writeStages(data);
+    datagen::writeCraft(data);
+    datagen::writeSheets(data, fields);
+    datagen::writePictures(data, fields);
+    for (ALLEGRO_BITMAP* field : fields)
+        al_destroy_bitmap(field);
+    datagen::writePreview(argv[1]);
     return 0;
 }
