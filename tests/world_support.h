@@ -44,6 +44,8 @@ inline ZE_Display* display()
 inline void savePicture(const std::string& path, int w, int h,
                         const std::function<void()>& paint)
 {
+    if (!al_is_system_installed())
+        startAllegro();
     const int flags = al_get_new_bitmap_flags();
     al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
     ALLEGRO_BITMAP* picture = al_create_bitmap(w, h);
