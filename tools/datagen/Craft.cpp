@@ -29,8 +29,7 @@ void drawBase(int damage, bool silhouette)
         al_draw_filled_circle(cx, 24, 14, colour(rgb(20, 20, 24)));
         return;
     }
-    polygon(hull, colour(kSteel));
-    verticalGradient(6, 40, 170, 96, shade(kSteel, 1.25f), shade(kSteel, 0.55f), 0.75f, 0.75f);
+    gradientPolygon(hull, shade(kSteel, 1.3f), shade(kSteel, 0.6f));
     // Armour plates.
     for (int k = 0; k < 6; ++k) {
         const float x0 = 26 + k * 21.0f;
@@ -49,8 +48,7 @@ void drawBase(int damage, bool silhouette)
     }
     outline(hull, colour(shade(kDarkSteel, 0.5f)), 1.2f);
     // Turret deck and ring.
-    polygon(deck, colour(mix(kSteel, kDarkSteel, 0.4f)));
-    verticalGradient(58, 30, 118, 42, shade(kSteel, 1.3f), shade(kDarkSteel, 0.8f), 0.6f, 0.6f);
+    gradientPolygon(deck, shade(kSteel, 1.35f), shade(kDarkSteel, 0.9f));
     outline(deck, colour(shade(kDarkSteel, 0.5f)), 1.0f);
     for (float x = 70; x <= 106; x += 12)
         rivet(x, 37, 1.6f, kSteel);
@@ -125,8 +123,8 @@ void drawDome(int damage)
 
 void drawSightDot(const Rgb& c)
 {
-    glow(40, 40, 5, c, 0.8f);
-    al_draw_filled_circle(40, 40, 1.3f, colour(mix(c, rgb(255, 255, 255), 0.6f)));
+    glow(40, 40, 6, c, 1.0f, 1.5f);
+    al_draw_filled_circle(40, 40, 1.8f, colour(mix(c, rgb(255, 255, 255), 0.6f)));
 }
 
 void drawLauncher()
@@ -156,9 +154,9 @@ void drawMissile()
 
 void drawBolt(float length, float thickness, const Rgb& core, const Rgb& halo)
 {
-    glow(40, 40, length * 0.8f, halo, 0.55f);
-    al_draw_filled_ellipse(40, 40, length / 2, thickness, colour(halo, 0.8f));
-    al_draw_filled_ellipse(41, 40, length / 2.6f, thickness * 0.45f, colour(core));
+    glow(40, 40, length * 0.8f, halo, 0.7f, 1.5f);
+    al_draw_filled_ellipse(40, 40, length / 2, thickness, colour(halo, 0.9f));
+    al_draw_filled_ellipse(41, 40, length / 2.4f, thickness * 0.6f, colour(core));
 }
 
 void writePlayer(const std::string& dir)
@@ -224,8 +222,7 @@ void drawHunter(int frame)
     // Swept wings, a needle fuselage, a dark canopy.
     polygon({30, 17, 14, 3, 9, 4, 18, 17}, colour(shade(body, 0.8f)));
     polygon({30, 19, 14, 33, 9, 32, 18, 19}, colour(shade(body, 0.65f)));
-    polygon({9, 15, 40, 15.5f, 46, 18, 40, 20.5f, 9, 21}, colour(body));
-    verticalGradient(9, 15, 46, 18, shade(body, 1.3f), body, 0.6f, 0.6f);
+    gradientPolygon({9, 15, 40, 15.5f, 46, 18, 40, 20.5f, 9, 21}, shade(body, 1.35f), shade(body, 0.8f));
     al_draw_filled_ellipse(32, 18, 5, 2, colour(rgb(30, 40, 70)));
     al_draw_filled_ellipse(33, 17.4f, 2, 0.8f, colour(rgb(150, 200, 255), 0.8f));
     al_draw_line(14, 4, 10, 4, colour(rgb(255, 60, 40)), 1.5f);
@@ -244,7 +241,7 @@ void drawBandit(int frame)
         polygon({8, y - 3, 4, y - 8, 12, y - 3}, colour(shade(body, 0.6f)));
     }
     polygon({18, 6, 44, 10, 44, 38, 18, 42, 24, 24}, colour(body));
-    verticalGradient(18, 6, 44, 24, shade(body, 1.35f), body, 0.5f, 0.5f);
+    gradientPolygon({18, 6, 44, 10, 44, 24, 24, 24}, shade(body, 1.35f), body);
     al_draw_filled_ellipse(38, 24, 14, 6, colour(shade(body, 0.9f)));
     al_draw_filled_ellipse(44, 24, 6, 3.5f, colour(rgb(25, 25, 30)));
     al_draw_filled_ellipse(45, 23, 2.5f, 1.2f, colour(rgb(255, 200, 120), 0.8f));
@@ -285,8 +282,7 @@ void drawCruiser(int frame)
         al_draw_filled_rounded_rectangle(14, y - 6, 62, y + 6, 5, 5, colour(shade(body, 0.65f)));
         al_draw_filled_rectangle(14, y - 4, 20, y + 4, colour(rgb(40, 50, 70)));
     }
-    polygon({18, 22, 96, 26, 116, 36, 96, 46, 18, 50}, colour(body));
-    verticalGradient(18, 22, 116, 36, shade(body, 1.35f), body, 0.6f, 0.5f);
+    gradientPolygon({18, 22, 96, 26, 116, 36, 96, 46, 18, 50}, shade(body, 1.35f), shade(body, 0.75f));
     polygon({18, 22, 52, 10, 70, 12, 76, 26}, colour(shade(body, 0.8f)));
     polygon({18, 50, 52, 62, 70, 60, 76, 46}, colour(shade(body, 0.7f)));
     plate(44, 30, 78, 42, shade(body, 0.9f), 2);
@@ -326,9 +322,9 @@ void writeEnemyCannons(const std::string& dir)
 {
     FrameCanvas sheet(2, 8, 40, 40);
     sheet.frame(0);
-    al_draw_filled_rectangle(20, 18.8f, 33, 21.2f, colour(kDarkSteel));
-    al_draw_filled_rectangle(31, 18.2f, 34, 21.8f, colour(shade(kDarkSteel, 1.3f)));
-    shadedEllipse(20, 20, 4, 4, kDarkSteel);
+    al_draw_filled_rectangle(20, 18.8f, 33, 21.2f, colour(kSteel));
+    al_draw_filled_rectangle(31, 18.2f, 34, 21.8f, colour(shade(kSteel, 1.3f)));
+    shadedEllipse(20, 20, 4, 4, kSteel);
     sheet.frame(1);
     glow(20, 20, 7, rgb(255, 60, 40), 0.8f);
     al_draw_filled_ellipse(20, 20, 4, 1.6f, colour(rgb(255, 220, 200)));
@@ -345,8 +341,8 @@ void writeEnemyCannons(const std::string& dir)
     shadedEllipse(20, 20, 7, 7, rgb(150, 40, 45));
     al_draw_filled_circle(22, 20, 2, colour(rgb(30, 20, 20)));
     sheet.frame(10);
-    al_draw_filled_rectangle(20, 17, 38, 19.5f, colour(kDarkSteel));
-    al_draw_filled_rectangle(20, 20.5f, 38, 23, colour(kDarkSteel));
+    al_draw_filled_rectangle(20, 17, 38, 19.5f, colour(kSteel));
+    al_draw_filled_rectangle(20, 20.5f, 38, 23, colour(kSteel));
     shadedEllipse(20, 20, 10, 10, rgb(90, 110, 150));
     al_draw_circle(20, 20, 10, colour(rgb(40, 50, 70)), 1);
     sheet.save(dir + "cannons.png");

@@ -180,6 +180,24 @@ void polygon(const std::vector<float>& xy, ALLEGRO_COLOR c)
     al_draw_filled_polygon(xy.data(), static_cast<int>(n), c);
 }
 
+void gradientPolygon(const std::vector<float>& xy, const Rgb& top, const Rgb& bottom,
+                     float alphaTop, float alphaBottom)
+{
+    float y0 = xy[1], y1 = xy[1];
+    for (size_t i = 1; i < xy.size(); i += 2) {
+        y0 = std::min(y0, xy[i]);
+        y1 = std::max(y1, xy[i]);
+    }
+    std::vector<ALLEGRO_VERTEX> fan;
+    for (size_t i = 0; i + 1 < xy.size(); i += 2) {
+        const float t = y1 > y0 ? (xy[i + 1] - y0) / (y1 - y0) : 0.0f;
+        fan.push_back(vertex(xy[i], xy[i + 1],
+                             colour(mix(top, bottom, t), alphaTop + (alphaBottom - alphaTop) * t)));
+    }
+    al_draw_prim(fan.data(), nullptr, nullptr, 0, static_cast<int>(fan.size()),
+                 ALLEGRO_PRIM_TRIANGLE_FAN);
+}
+
 void outline(const std::vector<float>& xy, ALLEGRO_COLOR c, float thickness)
 {
     al_draw_polygon(xy.data(), static_cast<int>(xy.size() / 2), ALLEGRO_LINE_JOIN_ROUND, c,

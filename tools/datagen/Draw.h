@@ -38,6 +38,9 @@ void glow(float cx, float cy, float radius, const Rgb& c, float alpha, float pow
 // Elliptical disc shaded like a lit sphere or dome, light from the top left.
 void shadedEllipse(float cx, float cy, float rx, float ry, const Rgb& c, float alpha = 1.0f);
 void polygon(const std::vector<float>& xy, ALLEGRO_COLOR c);
+// A convex polygon shaded from top to bottom.
+void gradientPolygon(const std::vector<float>& xy, const Rgb& top, const Rgb& bottom,
+                     float alphaTop = 1.0f, float alphaBottom = 1.0f);
 void outline(const std::vector<float>& xy, ALLEGRO_COLOR c, float thickness);
 // Raised metal plate: face colour, lighter top and left edges, darker bottom and right.
 void plate(float x0, float y0, float x1, float y1, const Rgb& face, float bevel);

@@ -97,10 +97,15 @@ void writeMenu(const std::string& path, ALLEGRO_BITMAP* field, const std::string
     craft(objects + "enemies/hunter.png", 1, 48, 36, 150, 380, 0.45f, 1.1f);
     craft(objects + "enemies/hunter.png", 2, 48, 36, 95, 320, 0.3f, 1.0f);
     craft(objects + "enemies/armadillo.png", 1, 60, 52, 640, 210, 2.7f, 1.1f);
-    // The base's two guns firing back.
-    for (int k = 0; k < 4; ++k) {
-        const float x = 512 + 40 * k, y = 540 - 70 * k;
-        glow(x, y, 8, rgb(255, 200, 80), 0.8f);
+    // The base on its pad, its guns firing back at the raiders.
+    ALLEGRO_BITMAP* base = basePicture();
+    al_set_target_bitmap(picture);
+    al_draw_bitmap(base, 512 - kBaseWidth / 2.0f, 574 + 96 - kBaseHeight / 2.0f, 0);
+    al_destroy_bitmap(base);
+    for (int k = 1; k < 6; ++k) {
+        const float x = 530 + 26 * k, y = 640 - 64 * k;
+        glow(x, y, 7, rgb(255, 200, 80), 0.9f);
+        al_draw_filled_circle(x, y, 1.8f, colour(rgb(255, 250, 220)));
     }
     title(40, 40, 92, 0);
     ALLEGRO_FONT* f = face("DejaVuSans-Bold.ttf", 18);

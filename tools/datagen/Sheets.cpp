@@ -24,11 +24,10 @@ void writeShield(const std::string& path, int size, const Rgb& c)
     sheet.frame(0);
     al_draw_filled_circle(m, m, r, colour(mix(c, rgb(255, 255, 255), 0.3f), 0.5f));
     sheet.frame(1);
-    glow(m, m, r, c, 0.0f);
-    al_draw_filled_circle(m, m, r, colour(c, 0.08f));
-    for (int k = 0; k < 8; ++k)
-        al_draw_circle(m, m, r - k * 1.2f, colour(c, 0.35f - k * 0.04f), 1.2f);
-    al_draw_circle(m, m, r, colour(mix(c, rgb(255, 255, 255), 0.5f), 0.7f), 1.0f);
+    al_draw_filled_circle(m, m, r, colour(c, 0.12f));
+    for (int k = 0; k < 12; ++k)
+        al_draw_circle(m, m, r - k * 1.0f, colour(c, 0.5f - k * 0.04f), 1.2f);
+    al_draw_circle(m, m, r, colour(mix(c, rgb(255, 255, 255), 0.6f), 0.9f), 1.4f);
     al_draw_arc(m, m, r * 0.78f, ALLEGRO_PI * 1.1f, ALLEGRO_PI * 0.35f, colour(rgb(255, 255, 255), 0.35f), r * 0.06f);
     sheet.frame(2);
     al_draw_filled_circle(m, m, r, colour(c, 0.15f));

@@ -234,9 +234,7 @@ void paintFortification(const Theme& t)
                                    outer, g + 22};
         if (side > 0)
             wall = {outer, g + 22, outer - 30, top, inner, top, inner, g + 22};
-        polygon(wall, colour(shade(t.metal, 0.9f)));
-        verticalGradient(std::min(inner, outer), top, std::max(inner, outer), g + 22,
-                         shade(t.metal, 1.1f), shade(t.metal, 0.55f), 0.6f, 0.6f);
+        gradientPolygon(wall, shade(t.metal, 1.15f), shade(t.metal, 0.5f));
         outline(wall, colour(shade(t.metal, 0.4f)), 1.5f);
         for (int k = 0; k < 3; ++k) {
             const float x0 = inner + side * (6.0f + 15.0f * k);

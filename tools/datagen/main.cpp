@@ -3,9 +3,11 @@
 #include "tools/datagen/Common.h"
 #include "tools/datagen/Craft.h"
 #include "tools/datagen/Fonts.h"
+#include "tools/datagen/Music.h"
 #include "tools/datagen/Pictures.h"
 #include "tools/datagen/Preview.h"
 #include "tools/datagen/Sheets.h"
+#include "tools/datagen/Sounds.h"
 #include "tools/datagen/Stages.h"
 
 #include <allegro5/allegro.h>
@@ -37,6 +39,8 @@ int main(int argc, char** argv)
     datagen::writeCraft(data);
     datagen::writeSheets(data, fields);
     datagen::writePictures(data, fields);
+    datagen::writeSounds(data);
+    datagen::writeMusic(data);
     for (ALLEGRO_BITMAP* field : fields)
         al_destroy_bitmap(field);
     datagen::writePreview(argv[1]);
