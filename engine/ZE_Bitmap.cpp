@@ -18,6 +18,7 @@ ZE_Bitmap::ZE_Bitmap(std::string path, ZE_Display* display, ZE_Bitmap* shareFrom
 void ZE_Bitmap::loadBitmap(std::string path)
 {
     bitmap = al_load_bitmap(path.c_str());
+    ownsPicture = bitmap != nullptr;
     if (!bitmap)
         ZE_Util::fatalError(display ? display->getDisplay() : nullptr,
                             "File '" + path + "' not found!");
@@ -25,7 +26,7 @@ void ZE_Bitmap::loadBitmap(std::string path)
 
 void ZE_Bitmap::draw()
 {
-    if (!enable)
+    if (!enable || !bitmap)
         return;
     checkValues();
     // Premultiplied alpha: the tint fades every channel along with the opacity.
@@ -62,6 +63,14 @@ void ZE_Bitmap::reset()
     flipHorizontal = 0;
     flipVertical = 0;
     enable = true;
+}
+
+void ZE_Bitmap::destroyPicture()
+{
+    if (ownsPicture && bitmap)
+        al_destroy_bitmap(bitmap);
+    ownsPicture = false;
+    bitmap = nullptr;
 }
 
 int ZE_Bitmap::getHeight() const

@@ -20,6 +20,8 @@ public:
     void checkValues();
     // Placement fields to their defaults; display and picture stay.
     void reset();
+    // Releases a picture this instance loaded (not a shared one); draw() then does nothing.
+    void destroyPicture();
 
     float getX() const { return x; }
     float getY() const { return y; }
@@ -66,6 +68,9 @@ protected:
     bool enable;
     ZE_Display* display = nullptr;
     ALLEGRO_BITMAP* bitmap = nullptr;
+
+private:
+    bool ownsPicture = false;
 };
 
 #endif

@@ -216,3 +216,22 @@ TEST(BitmapDeath, MissingPictureEndsWithItsMessage)
         },
         ::testing::ExitedWithCode(1), "File '/tmp/twinguard-world-[^']*/nothing\\.png' not found!");
 }
+
+TEST(Bitmap, DestroyPictureReleasesOnlyAnOwnedPicture)
+{
+    TempDir dir;
+    ZE_Bitmap source(savePicture(dir), world::display(), nullptr);
+    ZE_Bitmap sharer("", world::display(), &source);
+    sharer.destroyPicture();
+    EXPECT_EQ(sharer.getBitmap(), nullptr);
+    ASSERT_NE(source.getBitmap(), nullptr);
+    EXPECT_EQ(al_get_bitmap_width(source.getBitmap()), 4) << "the source's picture lives on";
+    world::Canvas canvas;
+    sharer.draw();  // nothing to draw: no crash, nothing drawn
+    EXPECT_EQ(canvas.alphaAt(1, 1), 0);
+    source.destroyPicture();
+    EXPECT_EQ(source.getBitmap(), nullptr);
+    source.draw();
+    EXPECT_EQ(canvas.alphaAt(1, 1), 0);
+    source.destroyPicture();  // twice is harmless
+}
