@@ -11,18 +11,6 @@ Game::Game(int resolution, bool fullscreen)
 {
 }
 
-void Game::initGame()
-{
-    coins = 0;
-    currentStage = 0;
-    currentWave = 0;
-    highestStage = 0;
-    remainingEnemies = 0;
-    menuPage = 0;
-    menuCursor = 0;
-    fadeOut();
-}
-
 void Game::runGame()
 {
     state = STATE_INTRO;
@@ -41,8 +29,32 @@ void Game::runFrame()
     case STATE_INTRO:
         gameIntro();
         break;
+    case STATE_MENU:
+        gameMenu();
+        break;
+    case STATE_PLAY:
+        gamePlay();
+        break;
+    case STATE_GAME_OVER:
+        gameOver();
+        break;
+    case STATE_START:
+        gameStart();
+        break;
+    case STATE_PROLOGUE:
+        gamePrologue();
+        break;
+    case STATE_START_STAGE:
+        gameStartStage();
+        break;
+    case STATE_START_WAVE:
+        gameStartWave();
+        break;
+    case STATE_EPILOGUE:
+        gameEpilogue();
+        break;
     default:
-        // The screens after the intro are not part of the game yet.
+        // STATE_EXIT ends the loop; the results and the shop come with their screens.
         break;
     }
     drawToDisplay();
@@ -59,17 +71,4 @@ bool Game::generalKey() const
 void Game::fadeOut()
 {
     display->fade(0, 0, 0, pacing ? 0.004f : 0.0f);
-}
-
-void Game::gameIntro()
-{
-    const std::string text = "Quillmoth presents...";
-    const int x = (display->getWidth() - font->getTextWidth(text)) / 2;
-    const int y = (display->getHeight() - font->getLineHeight()) / 2;
-    ZE_Util::printText(font->getFont(), text, x, y, 255, 255, 255);
-    if (generalKey() || timer->getCount() > 200) {
-        state = STATE_MENU;
-        timer->stop();
-        fadeOut();
-    }
 }

@@ -1,0 +1,56 @@
+// The developer's overlay of play: figures in the top-left corner and the collision outlines.
+#include "game/Game.h"
+
+#include "combat/Armadillo.h"
+#include "combat/Bandit.h"
+#include "combat/Cruiser.h"
+#include "combat/Hunter.h"
+#include "combat/MissileLauncher.h"
+#include "combat/Player.h"
+#include "combat/Shield.h"
+#include "engine/ZE.h"
+#include "engine/ZE_Font.h"
+#include "engine/ZE_Util.h"
+#include "game/Stage.h"
+
+namespace {
+template <typename Craft>
+void outlinePool(Craft** pool, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        pool[i]->ZE_Sprite::debug();
+        pool[i]->getShield()->ZE_Sprite::debug();
+    }
+}
+}  // namespace
+
+void Game::showDebug()
+{
+    Stage* stage = stages[currentStage];
+    const int lineHeight = font->getLineHeight();
+    auto line = [&](int k) {
+        ZE_Util::printText(font->getFont(), stream.str(), 0, k * lineHeight, 255, 255, 255);
+        stream.str("");
+    };
+    stream.str("");
+    stream << "FPS: " << fps;
+    line(0);
+    stream << "Version: " << ZE::version();
+    line(1);
+    stream << "Angles: " << player->getCannonAngle(0) << " " << player->getCannonAngle(1);
+    line(2);
+    stream << "Scroll X,Y: " << stage->getScrollX() << " " << stage->getScrollY();
+    line(3);
+    stream << "Stage " << currentStage << "-" << currentWave << " (" << currentStage + 1 << "-"
+           << currentWave + 1 << ") Enemies remaining: " << remainingEnemies;
+    line(4);
+
+    stage->debug();
+    player->ZE_Sprite::debug();
+    player->getShield()->ZE_Sprite::debug();
+    player->getMissileLauncher()->debug();
+    outlinePool(hunters, kHunters);
+    outlinePool(armadillos, kArmadillos);
+    outlinePool(bandits, kBandits);
+    outlinePool(cruisers, kCruisers);
+}
