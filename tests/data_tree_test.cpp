@@ -194,8 +194,8 @@ TEST_F(DataTree, EverySheetLoadsAndItsGridFitsThePicture)
         EXPECT_GT(g.columns, 0) << c.name;
         EXPECT_GT(g.width, 0) << c.name;
         EXPECT_GT(g.height, 0) << c.name;
-        EXPECT_GE(al_get_bitmap_width(sheet.get()), g.columns * g.width) << c.name;
-        EXPECT_GE(al_get_bitmap_height(sheet.get()), g.rows * g.height) << c.name;
+        ASSERT_GE(al_get_bitmap_width(sheet.get()), g.columns * g.width) << c.name;
+        ASSERT_GE(al_get_bitmap_height(sheet.get()), g.rows * g.height) << c.name;
         const int highest = *std::max_element(c.roles.begin(), c.roles.end());
         ASSERT_GT(g.rows * g.columns, highest) << c.name << " lacks frame " << highest;
         for (int frame : c.roles)

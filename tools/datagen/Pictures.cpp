@@ -75,6 +75,10 @@ void writeLoader(const std::string& path, ALLEGRO_BITMAP* field)
     ALLEGRO_BITMAP* picture = newCanvas(1024, 768);
     verticalGradient(0, 0, 1024, 96, rgb(8, 8, 24), rgb(30, 24, 60));
     scenery(field, 96);
+    ALLEGRO_BITMAP* base = basePicture();
+    al_set_target_bitmap(picture);
+    al_draw_bitmap(base, 512 - kBaseWidth / 2.0f, 574 + 96 - kBaseHeight / 2.0f, 0);
+    al_destroy_bitmap(base);
     // The top band for the progress bar and its text.
     verticalGradient(0, 0, 1024, 60, rgb(0, 0, 0), rgb(0, 0, 0), 0.75f, 0.0f);
     title(512, 150, 110, ALLEGRO_ALIGN_CENTRE);
