@@ -3,12 +3,14 @@
 // scaled and faded sprites of one sheet and 10 particle generators of 50. The sprites are drawn
 // as one held run; each layer and generator holds its own run. Run under an X server (Xvfb).
 //
-//   bench [frames]          synthetic sheets, written to a temporary directory
+//   bench [frames]              synthetic tile layers (every tile drawn), in a temporary dir
+//   bench frames STAGE_DIR      the background and layers of a stage directory (ends in "/")
 #include "engine/ZE_Display.h"
 #include "engine/ZE_Hold.h"
 #include "engine/ZE_Map.h"
 #include "engine/ZE_ParticleGenerator.h"
 #include "engine/ZE_Sprite.h"
+#include "game/Stage.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
@@ -123,6 +125,15 @@ int main(int argc, char** argv)
         generators.push_back(gen);
     }
 
+    Stage* stage = argc > 2 ? new Stage(argv[2], &display) : nullptr;
+    if (stage) {
+        stage->setScrollX(static_cast<float>((stage->getMapWidth(1) - 1024) / 2));
+        stage->setScrollY(0);
+        stage->run();
+        scrollX = stage->getScrollX();
+        scrollY = stage->getScrollY();
+    }
+
     // BENCH_PARTS: which parts to draw (b background, t tile layers, s sprites, p particles).
     const char* partsEnv = std::getenv("BENCH_PARTS");
     const std::string parts = partsEnv ? partsEnv : "btsp";
@@ -137,10 +148,15 @@ int main(int argc, char** argv)
         for (int f = 0; f < frames; ++f) {
             al_clear_to_color(al_map_rgb(0, 0, 0));
             if (drawBackground)
-                background.draw();
+                stage ? stage->draw() : background.draw();
             if (drawTiles) {
-                far.draw();
-                main.draw();
+                if (stage) {
+                    stage->drawLayer0();
+                    stage->drawLayer1();
+                } else {
+                    far.draw();
+                    main.draw();
+                }
             }
             if (drawSprites) {
                 ZE_Hold run;  // one batch: every sprite is a region of the same sheet
@@ -157,13 +173,13 @@ int main(int argc, char** argv)
                     gen->draw();
                 }
             if (drawTiles)
-                front.draw();
+                stage ? stage->drawLayerH() : front.draw();
             al_flip_display();
         }
         (hold ? held : unheld) = (al_get_time() - start) * 1000.0 / frames;
     }
-    std::printf("world frame (%s): 3 tile layers, %d sprites + %d particles\n", parts.c_str(),
-                spriteCount, 10 * 50);
+    std::printf("world frame (%s, %s): 3 tile layers, %d sprites + %d particles\n",
+                parts.c_str(), stage ? argv[2] : "synthetic layers", spriteCount, 10 * 50);
     std::printf("held sprite run:   %.2f ms/frame\n", held);
     std::printf("unheld sprite run: %.2f ms/frame\n", unheld);
     std::filesystem::remove_all(dir);

@@ -84,6 +84,29 @@ void ZE_Map::loadTiles(std::string)
             if (n < totalTiles)
                 tiles[n] = al_create_sub_bitmap(tileset, tileWidth * c, tileHeight * r,
                                                 tileWidth, tileHeight);
+    // Read back once, at loading, to find the fully transparent tiles.
+    tileShows = new unsigned char[totalTiles]();
+    ALLEGRO_LOCKED_REGION* locked =
+        al_lock_bitmap(tileset, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY);
+    for (int t = 0; t < totalTiles; ++t) {
+        if (!locked) {
+            tileShows[t] = 1;  // cannot tell: draw it
+            continue;
+        }
+        const int left = tileWidth * (t % tilesetColumns);
+        const int top = tileHeight * (t / tilesetColumns);
+        for (int py = 0; py < tileHeight && !tileShows[t]; ++py) {
+            const unsigned char* row = static_cast<const unsigned char*>(locked->data) +
+                                       static_cast<long long>(top + py) * locked->pitch;
+            for (int px = 0; px < tileWidth; ++px)
+                if (row[4 * (left + px) + 3] != 0) {  // bytes R, G, B, A
+                    tileShows[t] = 1;
+                    break;
+                }
+        }
+    }
+    if (locked)
+        al_unlock_bitmap(tileset);
     // The tileset stays alive behind its tiles; nothing draws it directly.
     bitmap = nullptr;
 }
@@ -107,8 +130,9 @@ void ZE_Map::draw()
             continue;
         for (int j = 0; j < rows; ++j) {
             const float ty = static_cast<float>(tileHeight * j) - sy;
-            if (ty + tileHeight > 0 && ty - tileHeight < screenH)
-                al_draw_tinted_bitmap(tiles[cells[columns * j + i]], tint, tx, ty, flags);
+            const int tile = cells[columns * j + i];
+            if (ty + tileHeight > 0 && ty - tileHeight < screenH && tileShows[tile])
+                al_draw_tinted_bitmap(tiles[tile], tint, tx, ty, flags);
         }
     }
 }

@@ -58,6 +58,9 @@ protected:
 private:
     std::string dataName;              // the ".map" path, for messages
     ALLEGRO_BITMAP* tileset = nullptr; // parent of the tiles
+    // Per tile: 0 when every pixel is fully transparent. Such a tile changes nothing under the
+    // premultiplied blender whatever the tint, so draw() skips it: empty cells cost no fill.
+    unsigned char* tileShows = nullptr;
 };
 
 #endif

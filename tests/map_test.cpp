@@ -223,6 +223,34 @@ TEST(Map, OpacityAppliesToEveryTile)
     EXPECT_EQ(map.getAlpha(), 255);
 }
 
+TEST(Map, EmptyTilesChangeNothingAndANearlyEmptyTileStillShows)
+{
+    TempDir dir;
+    const std::string png = dir.file("sparse.png");
+    // Tile 0 empty, tile 1 a single opaque pixel at (5, 7), tile 2 faint everywhere.
+    world::savePicture(png, 48, 16, [] {
+        al_draw_filled_rectangle(16 + 5, 7, 16 + 6, 8, al_map_rgb(255, 255, 255));
+        al_draw_filled_rectangle(32, 0, 48, 16, al_map_rgba(0, 0, 0, 8));
+    });
+    writeFile(dir.file("sparse.map"), mapText(1, 3, 16, 16, 1, 3, 3, {0, 1, 2}));
+    ZE_Map map(png, world::display(), 1);
+    world::Canvas canvas;
+    al_clear_to_color(al_map_rgb(0, 0, 200));
+    map.setAlpha(255);
+    map.draw();
+    unsigned char r, g, b, a;
+    canvas.read(8, 8, r, g, b, a);
+    EXPECT_EQ(b, 200) << "under the empty tile";
+    canvas.read(16 + 5, 7, r, g, b, a);
+    EXPECT_EQ(r, 255) << "the one pixel of tile 1";
+    canvas.read(16 + 4, 7, r, g, b, a);
+    EXPECT_EQ(r, 0);
+    canvas.read(40, 8, r, g, b, a);
+    EXPECT_EQ(a, 255);
+    EXPECT_LT(b, 200) << "the faint tile darkens the blue a little";
+    EXPECT_GT(b, 180);
+}
+
 namespace {
 
 struct BadMap {
