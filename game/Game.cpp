@@ -11,10 +11,15 @@ Game::Game(int resolution, bool fullscreen)
 {
 }
 
-void Game::runGame()
+void Game::startLoop()
 {
     state = STATE_INTRO;
     timer->start();
+}
+
+void Game::runGame()
+{
+    startLoop();
     while (state != STATE_EXIT)
         runFrame();
 }
@@ -50,11 +55,17 @@ void Game::runFrame()
     case STATE_START_WAVE:
         gameStartWave();
         break;
+    case STATE_END_WAVE:
+        gameEndWave();
+        break;
+    case STATE_SHOP:
+        gameShop();
+        break;
     case STATE_EPILOGUE:
         gameEpilogue();
         break;
     default:
-        // STATE_EXIT ends the loop; the results and the shop come with their screens.
+        // 0, STATE_EXIT and unknown states run no handler.
         break;
     }
     drawToDisplay();

@@ -50,6 +50,8 @@ public:
 
     void initGame();
     void runGame();
+    // The main loop's start: the intro, with the timer counting.
+    void startLoop();
     // One pass of the main loop: one frame of the current screen.
     void runFrame();
     bool generalKey() const;
@@ -66,6 +68,8 @@ public:
     void gameStartWave();
     void gamePlay();
     void showDebug();
+    void gameEndWave();
+    void gameShop();
 
     int getCoins() const { return coins; }
     int getScore() const { return score; }
@@ -91,6 +95,9 @@ public:
     void setCurrentWave(int value) { currentWave = value; }
     void setMenuCursor(int value) { menuCursor = value; }
     void setCoins(int value) { coins = value; }
+    void setScore(int value) { score = value; }
+    void setRemainingEnemies(int value) { remainingEnemies = value; }
+    std::string getMessage() const { return stream.str(); }
 
 private:
     // Every screen change fades to black; test frames skip the fade's rests.
@@ -99,6 +106,23 @@ private:
     void printCentred(ZE_Font* withFont, const std::string& text, int y);
     void drawStageSlot(int slot);
     void setUpWave();
+    void drawResults();
+    void creditResults();
+    void drawShopCells();
+    void drawInventory();
+    void moveShopCursor();
+    void actInShop();
+    void buyWeapon(int weapon);
+    void buyItem(int item);
+    void showMessage(const std::string& message);
+    // A text with numbers, built in the reused scratch stream in its default format.
+    template <typename... Parts>
+    std::string compose(const Parts&... parts)
+    {
+        scratch.str("");
+        (scratch << ... << parts);
+        return scratch.str();
+    }
 
     ZE_Bitmap* loaderBitmap = nullptr;
     ZE_Bitmap* menuBitmap = nullptr;
@@ -131,7 +155,9 @@ private:
     int remainingEnemies = 0;
     int menuPage = 0;
     int menuCursor = 0;
+    // The shop's message line; it survives between frames and visits.
     std::stringstream stream;
+    std::ostringstream scratch;
 };
 
 #endif

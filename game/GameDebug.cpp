@@ -28,22 +28,16 @@ void Game::showDebug()
 {
     Stage* stage = stages[currentStage];
     const int lineHeight = font->getLineHeight();
-    auto line = [&](int k) {
-        ZE_Util::printText(font->getFont(), stream.str(), 0, k * lineHeight, 255, 255, 255);
-        stream.str("");
+    const std::string lines[5] = {
+        compose("FPS: ", fps),
+        compose("Version: ", ZE::version()),
+        compose("Angles: ", player->getCannonAngle(0), " ", player->getCannonAngle(1)),
+        compose("Scroll X,Y: ", stage->getScrollX(), " ", stage->getScrollY()),
+        compose("Stage ", currentStage, "-", currentWave, " (", currentStage + 1, "-",
+                currentWave + 1, ") Enemies remaining: ", remainingEnemies),
     };
-    stream.str("");
-    stream << "FPS: " << fps;
-    line(0);
-    stream << "Version: " << ZE::version();
-    line(1);
-    stream << "Angles: " << player->getCannonAngle(0) << " " << player->getCannonAngle(1);
-    line(2);
-    stream << "Scroll X,Y: " << stage->getScrollX() << " " << stage->getScrollY();
-    line(3);
-    stream << "Stage " << currentStage << "-" << currentWave << " (" << currentStage + 1 << "-"
-           << currentWave + 1 << ") Enemies remaining: " << remainingEnemies;
-    line(4);
+    for (int k = 0; k < 5; ++k)
+        ZE_Util::printText(font->getFont(), lines[k], 0, k * lineHeight, 255, 255, 255);
 
     stage->debug();
     player->ZE_Sprite::debug();

@@ -85,7 +85,9 @@ void Game::gameStart()
 void Game::drawStageSlot(int slot)
 {
     const bool unlocked = slot <= highestStage;
-    const std::string name = unlocked ? stages[slot]->getStageName() : "UNKNOWN WORLD";
+    std::string name = unlocked ? stages[slot]->getStageName() : "UNKNOWN WORLD";
+    if (!name.empty() && name[0] == ' ')
+        name.erase(0, 1);  // the name as read keeps the blank that separated it
     const int x = slotX(slot);
     const int y = slotY(slot);
     stageMapSprite->setCurrentFrame(unlocked ? slot + 1 : kStageMapLocked);
@@ -152,9 +154,7 @@ void Game::gameStartStage()
 
 void Game::gameStartWave()
 {
-    stream.str("");
-    stream << "STAGE " << currentStage + 1 << " WAVE " << currentWave + 1 << " START!";
-    printCentred(fontMenu, stream.str(),
+    printCentred(fontMenu, compose("STAGE ", currentStage + 1, " WAVE ", currentWave + 1, " START!"),
                  (stages[0]->getMapHeight(1) - fontMenu->getLineHeight()) / 2);
     if (!generalKey() && timer->getCount() <= 200)
         return;

@@ -139,15 +139,10 @@ void Game::gameEpilogue()
     const int lineHeight = fontMenu->getLineHeight();
     const int y0 = (stages[0]->getMapHeight(1) - lineHeight) / 2 - 4 * lineHeight;
     printCentred(fontMenu, "CONGRATULATION!!!", y0);
-    stream.str("");
-    stream << "SCORE " << score;
-    printCentred(fontMenu, stream.str(), y0 + 2 * lineHeight);
-    stream.str("");
-    stream << "FINAL BONUS " << coins << " * 10 = " << coins * 10;
-    printCentred(fontMenu, stream.str(), y0 + 3 * lineHeight);
-    stream.str("");
-    stream << "FINAL SCORE " << coins * 10 + score;
-    printCentred(fontMenu, stream.str(), y0 + 4 * lineHeight);
+    printCentred(fontMenu, compose("SCORE ", score), y0 + 2 * lineHeight);
+    printCentred(fontMenu, compose("FINAL BONUS ", coins, " * 10 = ", coins * 10),
+                 y0 + 3 * lineHeight);
+    printCentred(fontMenu, compose("FINAL SCORE ", coins * 10 + score), y0 + 4 * lineHeight);
     if (generalKey() || timer->getCount() > 500) {
         score += coins * 10;
         timer->stop();

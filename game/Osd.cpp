@@ -30,13 +30,14 @@ void Osd::reset()
 
 void Osd::print(const std::string& value, int dx, int dy)
 {
-    ZE_Util::printText(font->getFont(), value, panelX + dx, panelY + dy, 255, 255, 255);
+    if (textCount < kMaxTexts)
+        texts[textCount++] = {value, dx, dy};
 }
 
 void Osd::bar(int dx, int dy, int width, int r, int g, int b)
 {
-    ZE_Util::rectangle(x - centerX + dx, y - centerY + dy, static_cast<float>(width), 19, r, g,
-                       b, true);
+    if (barCount < kMaxBars)
+        bars[barCount++] = {dx, dy, width, r, g, b};
 }
 
 void Osd::draw()
@@ -44,8 +45,33 @@ void Osd::draw()
     if (!enable)
         return;
     ZE_Bitmap::draw();
-    panelX = static_cast<int>(x);
-    panelY = static_cast<int>(y);
+    layout();
+    // Bars are filled from the panel's pivot corner, texts from its truncated position.
+    const int panelX = static_cast<int>(x);
+    const int panelY = static_cast<int>(y);
+    for (int i = 0; i < barCount; ++i) {
+        const Bar& b = bars[i];
+        ZE_Util::rectangle(x - centerX + b.dx, y - centerY + b.dy, static_cast<float>(b.width), 19,
+                           b.r, b.g, b.b, true);
+    }
+    for (int cannon = 0; cannon < 2; ++cannon) {
+        if (iconFrames[cannon] < 0)
+            continue;
+        icons->setX(static_cast<float>(panelX + (cannon == 0 ? 364 : 548)));
+        icons->setY(static_cast<float>(panelY + 25));
+        icons->setCurrentFrame(iconFrames[cannon]);
+        icons->draw();
+    }
+    for (int i = 0; i < textCount; ++i)
+        ZE_Util::printText(font->getFont(), texts[i].text, panelX + texts[i].dx,
+                           panelY + texts[i].dy, 255, 255, 255);
+    drawRadar();
+}
+
+void Osd::layout()
+{
+    textCount = 0;
+    barCount = 0;
     const int L = font->getLineHeight() + 3;
     Player* player = playerP;
 
@@ -56,12 +82,12 @@ void Osd::draw()
           984, L + 5);
     print(player->getScanEnemiesHealth() ? "ON" : "OFF", 984, 2 * L + 5);
     print(player->getScanEnemiesShields() ? "ON" : "OFF", 984, 3 * L + 5);
-    drawCannon(0, 363);
-    drawCannon(1, 547);
+    layoutCannon(0, 363);
+    layoutCannon(1, 547);
 
     bar(25, 27, player->getHealth() * 200 / player->getMaxHealth(), 0, 200, 0);
     print(compose(player->getHealth(), "/", player->getMaxHealth()), 228, L + 5);
-    drawShield(L);
+    layoutShield(L);
     bar(25, 73, player->getCargo() * 140 / player->getMaxCargo(), 180, 0, 0);
     print(compose(player->getCargo(), "/", player->getMaxCargo()), 168, 3 * L + 5);
     print(compose(18 - player->getDecayStep(), "/SEC"), 292, 3 * L + 5);
@@ -72,31 +98,28 @@ void Osd::draw()
         bar(384, 74, launcher->getReloadCount() * 110 / launcher->getReloadTime(), 0, 0, 200);
     print(armed ? compose("*", 14 - launcher->getReloadTime() / 100.0f) : "---", 518,
           3 * L + 5);
-    drawRadar();
 }
 
-void Osd::drawCannon(int cannon, int dx)
+void Osd::layoutCannon(int cannon, int dx)
 {
     const int L = font->getLineHeight() + 3;
     const int weapon = playerP->getCurrentWeapon(cannon);
-    const std::string number = std::to_string(cannon + 1) + ". ";
+    const std::string number = compose(cannon + 1, ". ");
+    iconFrames[cannon] = -1;
     if (weapon == -1) {
         print(number + "NO CANNON", dx, 5);
         return;
     }
     const Weapon* mounted = playerP->getWeaponsP()[weapon];
     print(number + mounted->getName(), dx, 5);
-    icons->setX(static_cast<float>(panelX + dx + 1));
-    icons->setY(static_cast<float>(panelY + 25));
-    icons->setCurrentFrame(mounted->getIconFrame());
-    icons->draw();
+    iconFrames[cannon] = mounted->getIconFrame();
     const Cannon* gun = playerP->getCannon(cannon);
     print(compose("*", gun->getRotationSpeed() * 100 + 12), dx + 66, L + 3);
     print(gun->getEnableTargetting() ? compose("*", gun->getTargettingRangeScale()) : "---",
           dx + 134, L + 3);
 }
 
-void Osd::drawShield(int L)
+void Osd::layoutShield(int L)
 {
     const int maximum = playerP->getShieldMaxHealth();
     if (playerP->isShieldEnable()) {

@@ -31,6 +31,24 @@ public:
     void draw();
     void drawRadar();
 
+    // What the panel shows this frame, worked out from the game without drawing it.
+    struct Text {
+        std::string text;
+        int dx, dy;
+    };
+    struct Bar {
+        int dx, dy, width, r, g, b;
+    };
+    static constexpr int kMaxTexts = 28;
+    static constexpr int kMaxBars = 4;
+    void layout();
+    int getTextCount() const { return textCount; }
+    const Text& getText(int i) const { return texts[i]; }
+    int getBarCount() const { return barCount; }
+    const Bar& getBar(int i) const { return bars[i]; }
+    // The icon frame shown for cannon 0 or 1, -1 for none.
+    int getIconFrame(int cannon) const { return iconFrames[cannon]; }
+
     void setPlayerP(Player* value) { playerP = value; }
     void setScoreP(int* value) { scoreP = value; }
     void setCoinsP(int* value) { coinsP = value; }
@@ -48,8 +66,8 @@ private:
     }
     void print(const std::string& text, int dx, int dy);
     void bar(int dx, int dy, int width, int r, int g, int b);
-    void drawCannon(int cannon, int dx);
-    void drawShield(int lineHeight);
+    void layoutCannon(int cannon, int dx);
+    void layoutShield(int lineHeight);
 
     ZE_Font* font;
     ZE_Sprite* icons;
@@ -57,8 +75,11 @@ private:
     int* coinsP = nullptr;
     Player* playerP = nullptr;
     Stage* stageP = nullptr;
-    int panelX = 0;  // the panel's position truncated, taken at the start of each draw
-    int panelY = 0;
+    Text texts[kMaxTexts];
+    int textCount = 0;
+    Bar bars[kMaxBars];
+    int barCount = 0;
+    int iconFrames[2] = {-1, -1};
     std::ostringstream text;  // reused for every number of the panel
 };
 
