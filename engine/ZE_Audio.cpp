@@ -3,7 +3,6 @@
 #include "engine/ZE_Display.h"
 #include "engine/ZE_Util.h"
 
-#include <allegro5/allegro.h>
 #include <allegro5/allegro_audio.h>
 
 namespace {
@@ -27,16 +26,7 @@ ZE_Audio::ZE_Audio(ZE_Display* display, int sounds, int musics)
       totalSoundInstances(0), totalMusicInstances(0)
 {
     ALLEGRO_DISPLAY* parent = display ? display->getDisplay() : nullptr;
-    // ALSA first: Allegro would otherwise pick OpenAL, whose software mixer alone keeps a
-    // core busy at 44100 Hz. Any driver Allegro finds will do when ALSA cannot start.
-    ALLEGRO_CONFIG* system = al_get_system_config();
-    al_set_config_value(system, "audio", "driver", "alsa");
-    bool installed = al_install_audio();
-    if (!installed) {
-        al_remove_config_key(system, "audio", "driver");
-        installed = al_install_audio();
-    }
-    if (!installed)
+    if (!al_install_audio())
         ZE_Util::fatalError(parent, "Failed to initialize audio!");
     voice = al_create_voice(44100, ALLEGRO_AUDIO_DEPTH_INT16, ALLEGRO_CHANNEL_CONF_2);
     if (!voice)

@@ -100,6 +100,7 @@ GameProcess::GameProcess(const std::string& workDir, const std::string& display)
         else
             setenv("DISPLAY", display.c_str(), 1);
         setenv("ALSA_CONFIG_PATH", SOURCE_DIR "/tests/alsa-null.conf", 1);
+        setenv("ALSOFT_DRIVERS", "null", 1);
         execl(TWINGUARD_BIN, TWINGUARD_BIN, static_cast<char*>(nullptr));
         _exit(127);
     }
