@@ -28,6 +28,9 @@ GameHarness::GameHarness(const std::string& config)
 
 GameHarness::~GameHarness()
 {
+    // The keyboard's queue outlives the harness (the game is never released): take the
+    // source off it, or Allegro's shut-down at exit would lock a mutex that is gone.
+    al_destroy_user_event_source(&source);
     if (chdir(oldDir.c_str()) != 0)
         return;
 }

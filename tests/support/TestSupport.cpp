@@ -251,6 +251,26 @@ int Image::countBright(int x0, int y0, int x1, int y1, int threshold) const
     return count;
 }
 
+double matchShare(const Image& screen, const Image& reference, int offsetY, int y0, int y1)
+{
+    long same = 0;
+    long all = 0;
+    for (int y = y0; y < y1 && y < screen.height; y += 2)
+        for (int x = 0; x < reference.width && x < screen.width; x += 2) {
+            const int ry = y - offsetY;
+            if (ry < 0 || ry >= reference.height)
+                continue;
+            const unsigned char* a = &screen.rgb[(static_cast<size_t>(y) * screen.width + x) * 3];
+            const unsigned char* b =
+                &reference.rgb[(static_cast<size_t>(ry) * reference.width + x) * 3];
+            ++all;
+            if (std::abs(a[0] - b[0]) < 12 && std::abs(a[1] - b[1]) < 12 &&
+                std::abs(a[2] - b[2]) < 12)
+                ++same;
+        }
+    return all ? static_cast<double>(same) / all : 0.0;
+}
+
 void linkData(const std::string& workDir)
 {
     std::filesystem::create_directory_symlink(DATA_DIR, workDir + "/data");

@@ -78,6 +78,10 @@ struct Image {
     int countBright(int x0, int y0, int x1, int y1, int threshold) const;
 };
 
+// Share of the pixels of rows y0..y1 of a screenshot that match a reference picture drawn at
+// offsetY on the screen, within a small tolerance (every second pixel is compared).
+double matchShare(const Image& screen, const Image& reference, int offsetY, int y0, int y1);
+
 // Links build/data into a working directory (so a test may also copy and spoil it).
 void linkData(const std::string& workDir);
 void writeFile(const std::string& path, const std::string& text);
