@@ -8,7 +8,6 @@
 #include "combat/Player.h"
 #include "engine/ZE_Display.h"
 #include "engine/ZE_Font.h"
-#include "engine/ZE_Hold.h"
 #include "engine/ZE_Keyboard.h"
 #include "engine/ZE_Sprite.h"
 #include "engine/ZE_Timer.h"

@@ -14,6 +14,7 @@
 #include "engine/ZE_Timer.h"
 #include "engine/ZE_Util.h"
 #include "game/Osd.h"
+#include "shop/Catalogue.h"
 #include "shop/Item.h"
 #include "shop/Weapon.h"
 
@@ -23,19 +24,6 @@ namespace {
 constexpr int kWeaponCells = 7;
 constexpr int kCells = 17;
 constexpr int kFirstButton = 17;
-
-enum ItemIndex {
-    RADAR = 0,
-    SHIELDS = 1,
-    HULL = 2,
-    TARGETTING = 3,
-    CARGO_CAPACITY = 4,
-    ENEMIES_SCAN = 5,
-    REPAIR_HULL = 6,
-    REPAIR_SHIELDS = 7,
-    CANNON_ROTATE = 8,
-    MISSILE_LAUNCHER = 9,
-};
 
 int cellX(int cell) { return 256 * (cell % 4); }
 int cellY(int cell) { return 122 * (cell / 4); }
@@ -269,6 +257,7 @@ void Game::buyItem(int index)
     Cannon* cannons[2] = {player->getCannon(0), player->getCannon(1)};
     MissileLauncher* launcher = player->getMissileLauncher();
     const int minute = display->getMaxFPS() * 60;
+    using namespace Catalogue;
     switch (index) {
     case RADAR:
         if (clicks == 0)

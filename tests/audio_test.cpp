@@ -8,36 +8,8 @@
 #include <allegro5/allegro_audio.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdint>
-#include <fstream>
 
 namespace {
-
-// A mono 16-bit WAV tone of the given length.
-void writeTone(const std::string& path, double seconds)
-{
-    const uint32_t rate = 44100;
-    const uint32_t frames = static_cast<uint32_t>(seconds * rate);
-    const uint32_t bytes = frames * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(bytes);
-    for (uint32_t i = 0; i < frames; ++i)
-        u16(static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(i * 0.05))));
-}
 
 class AudioTest : public ::testing::Test {
 protected:
@@ -46,8 +18,8 @@ protected:
         ASSERT_TRUE(al_init());
         ASSERT_TRUE(al_init_acodec_addon());
         audio = new ZE_Audio(nullptr, 14, 1);
-        writeTone(dir.file("long.wav"), 5.0);
-        writeTone(dir.file("short.wav"), 0.05);
+        testsupport::writeTone(dir.file("long.wav"), 5.0);
+        testsupport::writeTone(dir.file("short.wav"), 0.05);
     }
 
     testsupport::TempDir dir;

@@ -85,7 +85,7 @@ TEST(EndToEnd, FirstStartWritesTheDefaultsAndShowsTheIntroCentred)
     Xvfb x(1024, 768);
     GameProcess game(dir.path(), x.name());
     ASSERT_FALSE(waitForWindow(x.name(), "^twinguard$", 10).empty());
-    const Box text = waitForText(x, dir.file("intro.png"), 5);
+    const Box text = waitForText(x, dir.file("intro.png"), 40);
     ASSERT_FALSE(text.empty()) << "the intro text never showed";
     EXPECT_NEAR(text.centreX(), 512, 4);
     EXPECT_NEAR(text.centreY(), 384, 6);
@@ -109,7 +109,7 @@ TEST(EndToEnd, WindowedConfigurationOpensA1024By768WindowAndKeepsTheFile)
     const std::string geometry =
         run("DISPLAY=" + x.name() + " xdotool getwindowgeometry " + window);
     EXPECT_NE(geometry.find("1024x768"), std::string::npos) << geometry;
-    const Box text = waitForText(x, dir.file("intro.png"), 5);
+    const Box text = waitForText(x, dir.file("intro.png"), 40);
     ASSERT_FALSE(text.empty());
     EXPECT_GT(text.width(), 120);
     EXPECT_EQ(readFile(dir.file("config.cfg")), "[fullscreen]\n0\n");
@@ -123,7 +123,7 @@ TEST(EndToEnd, ConfirmKeyLeavesTheIntroAtOnce)
     GameProcess game(dir.path(), x.name());
     const std::string window = waitForWindow(x.name(), "^twinguard$", 10);
     ASSERT_FALSE(window.empty());
-    ASSERT_FALSE(waitForText(x, dir.file("intro.png"), 5).empty());
+    ASSERT_FALSE(waitForText(x, dir.file("intro.png"), 40).empty());
     pressKey(x.name(), window, "Return");
     const double toMenu = secondsToMenu(x, dir.file("after.png"), 10);
     EXPECT_GE(toMenu, 0) << "no menu after the intro";

@@ -106,7 +106,7 @@ TEST_F(WholeGame, FromTheIntroThroughAWaveAndTheShopToTheExit)
     auto isResults = [&](const Image& s) { return darkShare(s) > 0.9 && textBands(s) >= 6; };
     auto isShop = [&](const Image& s) { return matchShare(s, shop, 0, 0, 500) > 0.5; };
 
-    ASSERT_TRUE(waitFor("01-intro", isIntro, 15));
+    ASSERT_TRUE(waitFor("01-intro", isIntro, 40));
     key("Return");
     ASSERT_TRUE(waitFor("02-menu", isMenu));
     key("Down");

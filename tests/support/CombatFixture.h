@@ -100,31 +100,6 @@ struct Sheets {
     }
 };
 
-// A mono 16-bit WAV tone.
-inline void writeTone(const std::string& path, double seconds)
-{
-    const uint32_t rate = 22050;
-    const uint32_t frames = static_cast<uint32_t>(seconds * rate);
-    const uint32_t bytes = frames * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(bytes);
-    for (uint32_t i = 0; i < frames; ++i)
-        u16(static_cast<uint16_t>(static_cast<int16_t>(6000 * std::sin(i * 0.07))));
-}
-
 // The game's sample table (slot 9 empty) on the null sound device; tones last 2 s so a
 // sound started by a test is still playing when it looks.
 struct Samples {
@@ -141,7 +116,7 @@ struct Samples {
             if (i == 9)
                 continue;
             const std::string path = dir.file("sound" + std::to_string(i) + ".wav");
-            writeTone(path, 2.0);
+            testsupport::writeTone(path, 2.0);
             table[i] = new ZE_Sample(path, audio, nullptr);
         }
     }

@@ -4,6 +4,8 @@
 #include <allegro5/allegro_image.h>
 
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -280,6 +282,30 @@ void writeFile(const std::string& path, const std::string& text)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << text;
+}
+
+void writeTone(const std::string& path, double seconds)
+{
+    const uint32_t rate = 44100;
+    const uint32_t frames = static_cast<uint32_t>(seconds * rate);
+    const uint32_t bytes = frames * 2;
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + bytes);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);  // PCM
+    u16(1);  // mono
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    out.write("data", 4);
+    u32(bytes);
+    for (uint32_t i = 0; i < frames; ++i)
+        u16(static_cast<uint16_t>(static_cast<int16_t>(6000 * std::sin(i * 0.05))));
 }
 
 std::string readFile(const std::string& path)

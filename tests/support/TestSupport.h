@@ -85,6 +85,8 @@ double matchShare(const Image& screen, const Image& reference, int offsetY, int 
 // Links build/data into a working directory (so a test may also copy and spoil it).
 void linkData(const std::string& workDir);
 void writeFile(const std::string& path, const std::string& text);
+// A mono 16-bit WAV tone of the given length, for sounds that tests play.
+void writeTone(const std::string& path, double seconds);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
 
