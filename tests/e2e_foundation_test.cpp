@@ -153,3 +153,39 @@ TEST(EndToEnd, WithoutAnXDisplayTheDisplayFailureEndsWithStatus1)
     EXPECT_EQ(game.waitExit(10), 1);
     EXPECT_EQ(game.stderrText(), "Failed to create display!\n");
 }
+
+TEST(EndToEnd, BrokenDataStopsTheStartWithItsFilesMessage)
+{
+    struct Case {
+        const char* label;
+        const char* spoil;  // a shell command run in the copied data directory
+        const char* message;
+    };
+    const Case cases[] = {
+        {"a missing sound, after the stages and music", "rm sounds/metal_hit.ogg",
+         "File 'data/sounds/metal_hit.ogg' not found or bad audio format!"},
+        {"a stage table asking for more craft than a pool holds",
+         "sed -i '2s/^Hunter  [0-9]*/Hunter  26/' stages/4/data.dat",
+         "File 'data/stages/4/data.dat' is malformed!"},
+        {"a missing tile map", "rm stages/11/lh.map", "File 'data/stages/11/lh.map' not found!"},
+        {"a sheet without its description", "rm objects/icons.dat",
+         "File 'data/objects/icons.dat' not found!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempDir dir;
+        int status = 0;
+        run("cp -r '" DATA_DIR "' '" + dir.file("data") + "' && cd '" + dir.file("data") +
+                "' && " + c.spoil,
+            &status);
+        ASSERT_EQ(status, 0);
+        writeFile(dir.file("config.cfg"), "[fullscreen] 0");
+        Xvfb x(1024, 768);
+        GameProcess game(dir.path(), x.name());
+        const std::string box = waitForWindow(x.name(), "^Error$", 40);
+        ASSERT_FALSE(box.empty()) << "no error box appeared";
+        run("DISPLAY=" + x.name() + " xdotool windowfocus --sync " + box + " key Return");
+        EXPECT_EQ(game.waitExit(10), 1);
+        EXPECT_EQ(game.stderrText(), std::string(c.message) + "\n");
+    }
+}
