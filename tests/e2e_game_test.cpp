@@ -54,6 +54,7 @@ protected:
         ASSERT_TRUE(menu.load(std::string(DATA_DIR) + "/menu.png"));
         ASSERT_TRUE(shop.load(std::string(DATA_DIR) + "/shop.png"));
         ASSERT_TRUE(panel.load(std::string(DATA_DIR) + "/osd.png"));
+        ASSERT_TRUE(loader.load(std::string(DATA_DIR) + "/loader.png"));
     }
 
     // Screenshots until the screen passes the check; the last one is kept under `name`.
@@ -76,7 +77,7 @@ protected:
 
     TempDir dir;
     Xvfb x{1024, 768};
-    Image menu, shop, panel, last;
+    Image menu, shop, panel, loader, last;
     std::string window;
 };
 
@@ -88,6 +89,11 @@ TEST_F(WholeGame, FromTheIntroThroughAWaveAndTheShopToTheExit)
     window = waitForWindow(x.name(), "^twinguard$", 15);
     ASSERT_FALSE(window.empty());
 
+    // The loading screen: its picture under a white progress bar and the text below it.
+    auto isLoading = [&](const Image& s) {
+        return matchShare(s, loader, 0, 120, 768) > 0.8 && s.brightness(4, 10) > 240 &&
+               s.countBright(0, 25, 300, 45, 200) > 50;
+    };
     auto isIntro = [&](const Image& s) {
         int top = 0;
         return textBands(s, &top) == 1 && top > 360 && top < 390;
@@ -106,6 +112,7 @@ TEST_F(WholeGame, FromTheIntroThroughAWaveAndTheShopToTheExit)
     auto isResults = [&](const Image& s) { return darkShare(s) > 0.9 && textBands(s) >= 6; };
     auto isShop = [&](const Image& s) { return matchShare(s, shop, 0, 0, 500) > 0.5; };
 
+    ASSERT_TRUE(waitFor("00-loading", isLoading, 40));
     ASSERT_TRUE(waitFor("01-intro", isIntro, 40));
     key("Return");
     ASSERT_TRUE(waitFor("02-menu", isMenu));
