@@ -98,6 +98,8 @@ public:
     void setScore(int value) { score = value; }
     void setRemainingEnemies(int value) { remainingEnemies = value; }
     std::string getMessage() const { return stream.str(); }
+    // Line k (0..10) of the wave results as the screen draws it; empty for a line not shown.
+    std::string resultsLine(int k);
 
 private:
     // Every screen change fades to black; test frames skip the fade's rests.

@@ -26,7 +26,7 @@ void Game::gameEndWave()
         creditResults();
 }
 
-void Game::drawResults()
+std::string Game::resultsLine(int k)
 {
     const int s = currentStage;
     const int w = currentWave;
@@ -35,32 +35,51 @@ void Game::drawResults()
     const int fired = player->totalBulletsFired();
     const int hit = player->getBulletsHit();
     const int precision = precisionOf(hit, fired);
-    const bool shopOffered = !(w == 9 && s == 11);
+    switch (k) {
+    case 0:
+        return compose("STAGE ", s + 1, " WAVE ", w + 1, " CLEARED!");
+    case 2:
+        return compose("SAVED MELANGE ", cargo, " * ", s + 1, " = ", cargo * (s + 1), " COINS");
+    case 3:
+        return compose("ENEMIES KILLED ", kills, " BULLETS FIRED ", fired, " BULLETS HIT ", hit,
+                       " PRECISION ", precision, "%");
+    case 4:
+        return precision > 49 ? compose("SCORE BONUS: ", kills, " * ", precision, " * 2 = ",
+                                        kills * precision * 2)
+                              : std::string("NO BONUS!");
+    case 5:
+        return precision > 49 ? compose("COINS BONUS: ", kills, " * ", precision / 10, " = ",
+                                        (precision / 10) * kills)
+                              : std::string();
+    case 6:
+        return precision == 100 ? std::string("EXTRA SCORE BONUS 500") : std::string();
+    case 7:
+        return precision == 100 ? std::string("EXTRA COINS BONUS 250") : std::string();
+    case 9:
+        return "  CONTINUE TO NEXT WAVE";
+    case 10:
+        return w == 9 && s == 11 ? std::string() : std::string("  GO TO SHOP!");
+    default:
+        return std::string();
+    }
+}
 
+void Game::drawResults()
+{
     const int lh = fontMenu->getLineHeight();
     const int top = (stages[0]->getMapHeight(1) - lh) / 2 - 7 * lh;
-    auto line = [&](int k, const std::string& text) { printCentred(fontMenu, text, top + k * lh); };
-    line(0, compose("STAGE ", s + 1, " WAVE ", w + 1, " CLEARED!"));
-    line(2, compose("SAVED MELANGE ", cargo, " * ", s + 1, " = ", cargo * (s + 1), " COINS"));
-    line(3, compose("ENEMIES KILLED ", kills, " BULLETS FIRED ", fired, " BULLETS HIT ", hit,
-                    " PRECISION ", precision, "%"));
-    if (precision > 49) {
-        line(4, compose("SCORE BONUS: ", kills, " * ", precision, " * 2 = ",
-                        kills * precision * 2));
-        line(5, compose("COINS BONUS: ", kills, " * ", precision / 10, " = ",
-                        (precision / 10) * kills));
-    } else {
-        line(4, "NO BONUS!");
+    for (int k = 0; k < 9; ++k) {
+        const std::string text = resultsLine(k);
+        if (!text.empty())
+            printCentred(fontMenu, text, top + k * lh);
     }
-    if (precision == 100) {
-        line(6, "EXTRA SCORE BONUS 500");
-        line(7, "EXTRA COINS BONUS 250");
-    }
-    const std::string continueText = "  CONTINUE TO NEXT WAVE";
+    const std::string continueText = resultsLine(9);
     const int x = (display->getWidth() - fontMenu->getTextWidth(continueText)) / 2;
     ZE_Util::printText(fontMenu->getFont(), continueText, x, top + 9 * lh, 255, 255, 255);
-    if (shopOffered) {
-        ZE_Util::printText(fontMenu->getFont(), "  GO TO SHOP!", x, top + 10 * lh, 255, 255, 255);
+    // No shop after the last wave of the game.
+    const std::string shopText = resultsLine(10);
+    if (!shopText.empty()) {
+        ZE_Util::printText(fontMenu->getFont(), shopText, x, top + 10 * lh, 255, 255, 255);
         if (keyboard->keyDown(keyUp) && menuCursor == 1)
             menuCursor = 0;
         if (keyboard->keyDown(keyDown) && menuCursor == 0)
