@@ -1,9 +1,8 @@
 #include "combat/Missile.h"
 
 #include "engine/ZE_Actions.h"
-
-#include <allegro5/allegro.h>
-#include <allegro5/allegro_primitives.h>
+#include "engine/ZE_Hold.h"
+#include "engine/ZE_Util.h"
 
 #include <cmath>
 
@@ -68,10 +67,6 @@ void Missile::debug()
     const float sx = scrollXP ? *scrollXP : 0.0f;
     const float sy = scrollYP ? *scrollYP : 0.0f;
     // A primitive drawn while held would land under the batch: flush it first.
-    const bool held = al_is_bitmap_drawing_held();
-    if (held)
-        al_hold_bitmap_drawing(false);
-    al_draw_filled_circle(*targetXP - sx, *targetYP - sy, 28, al_map_rgb(255, 255, 255));
-    if (held)
-        al_hold_bitmap_drawing(true);
+    ZE_Unhold unhold;
+    ZE_Util::filledCircle(*targetXP - sx, *targetYP - sy, 28, 255, 255, 255);
 }

@@ -3,11 +3,11 @@
 #include "combat/Bullet.h"
 #include "combat/Cannon.h"
 #include "combat/Shield.h"
+#include "engine/ZE_Hold.h"
 #include "engine/ZE_Light.h"
 #include "engine/ZE_ParticleGenerator.h"
 #include "engine/ZE_Util.h"
 
-#include <allegro5/allegro.h>
 
 namespace {
 
@@ -20,12 +20,8 @@ int atLeastZero(int n)
 // the hold is taken again for whoever held it.
 void drawBar(float left, float top, int width, int r, int g, int b)
 {
-    const bool held = al_is_bitmap_drawing_held();
-    if (held)
-        al_hold_bitmap_drawing(false);
+    ZE_Unhold unhold;
     ZE_Util::rectangle(left, top, static_cast<float>(width), 4, r, g, b, true);
-    if (held)
-        al_hold_bitmap_drawing(true);
 }
 
 }  // namespace

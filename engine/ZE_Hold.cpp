@@ -19,3 +19,15 @@ void ZE_Hold::release()
         al_hold_bitmap_drawing(false);
     owner = false;
 }
+
+ZE_Unhold::ZE_Unhold() : wasHeld(al_is_bitmap_drawing_held())
+{
+    if (wasHeld)
+        al_hold_bitmap_drawing(false);
+}
+
+ZE_Unhold::~ZE_Unhold()
+{
+    if (wasHeld)
+        al_hold_bitmap_drawing(true);
+}

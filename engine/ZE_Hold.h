@@ -20,4 +20,17 @@ private:
     bool owner;
 };
 
+// The opposite, for a primitive drawn in the middle of someone's held run: flushes the pending
+// batch so the primitive lands on top of it, and holds again afterwards for the holder.
+class ZE_Unhold {
+public:
+    ZE_Unhold();
+    ~ZE_Unhold();
+    ZE_Unhold(const ZE_Unhold&) = delete;
+    ZE_Unhold& operator=(const ZE_Unhold&) = delete;
+
+private:
+    bool wasHeld;
+};
+
 #endif

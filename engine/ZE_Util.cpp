@@ -100,4 +100,9 @@ void rectangle(float x, float y, float w, float h, int r, int g, int b, bool fil
         al_draw_rectangle(x, y, x + w, y + h, opaque(r, g, b), 1.0f);
 }
 
+void filledCircle(float x, float y, float radius, int r, int g, int b)
+{
+    al_draw_filled_circle(x, y, radius, opaque(r, g, b));
+}
+
 }  // namespace ZE_Util

@@ -27,6 +27,7 @@ void errorBox(ALLEGRO_DISPLAY* display, std::string message);
 [[noreturn]] void fatalError(ALLEGRO_DISPLAY* display, const std::string& message);
 void printText(ALLEGRO_FONT* font, std::string text, int x, int y, int r, int g, int b);
 void rectangle(float x, float y, float w, float h, int r, int g, int b, bool filled);
+void filledCircle(float x, float y, float radius, int r, int g, int b);
 
 }  // namespace ZE_Util
 
