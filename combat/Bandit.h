@@ -1,19 +1,14 @@
 #ifndef COMBAT_BANDIT_H
 #define COMBAT_BANDIT_H
 
-#include "combat/Object.h"
+#include "combat/Enemy.h"
 
 #include <string>
 
-class Bullet;
-class Player;
-class ZE_Display;
-class ZE_ParticleGenerator;
-class ZE_Sprite;
-
 // A fast gunship: attacks a point 400 pixels above the base, aims its cannon straight at the
 // base and fires often. Hit by the base's bullets and missiles; silent.
-class Bandit : public Object {
+// Flying, firing, hits and the wreck are Enemy's; this type only gives its numbers.
+class Bandit : public Enemy {
 public:
     static constexpr int kHealth = 20;
     static constexpr int kShieldHealth = 8;
@@ -27,35 +22,6 @@ public:
     Bandit(std::string name, ZE_Display* display, ZE_Sprite* particleSheet,
            ZE_Sprite* cannonSheet, ZE_Sprite* shieldSheet, ZE_Sprite* lightSheet,
            Object* shareFrom);
-
-    void setPlayerP(Player* value) { playerP = value; }
-    void reset();
-    void restart(bool active);
-    void activateShield(bool on);
-    void run();
-    void draw();
-    // The base's cannon bullets, then its missiles.
-    void collisions();
-    void hit(Bullet* bullet);
-
-    Player* getPlayerP() const { return playerP; }
-    float getTargetX() const { return targetX; }
-    float getTargetY() const { return targetY; }
-    float getMaxSpeed() const { return maxSpeed; }
-    ZE_ParticleGenerator* getTrailGenerator() const { return trailGenerator; }
-    ZE_ParticleGenerator* getSmokeGenerator() const { return smokeGenerator; }
-    ZE_ParticleGenerator* getSparksGenerator() const { return sparksGenerator; }
-
-private:
-    void collide(Bullet* bullet);
-
-    Player* playerP = nullptr;
-    ZE_ParticleGenerator* trailGenerator;
-    ZE_ParticleGenerator* smokeGenerator;
-    ZE_ParticleGenerator* sparksGenerator;
-    float targetX;
-    float targetY;
-    float maxSpeed;
 };
 
 #endif
