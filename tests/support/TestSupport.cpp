@@ -51,29 +51,31 @@ TempDir::~TempDir()
 
 Xvfb::Xvfb(int width, int height)
 {
-    // A display number nobody holds; the lock file is Xvfb's own claim on it.
-    int n = 200 + static_cast<int>(getpid() % 500);
-    while (fileExists("/tmp/.X" + std::to_string(n) + "-lock") ||
-           fileExists("/tmp/.X11-unix/X" + std::to_string(n)))
-        ++n;
-    display = ":" + std::to_string(n);
+    // Xvfb picks a free display number itself and writes it to the pipe once it is ready, so
+    // tests running side by side never race for one.
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::string writeEnd = std::to_string(fds[1]);
     pid = fork();
     if (pid == 0) {
+        close(fds[0]);
         int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
         dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-               "tcp", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", writeEnd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int i = 0; i < 100; ++i) {
-        int status = 0;
-        run("DISPLAY=" + display + " xdotool getdisplaygeometry >/dev/null 2>&1", &status);
-        if (status == 0)
-            return;
-        sleepSeconds(0.05);
-    }
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (!number.empty())
+        display = ":" + number;
 }
 
 Xvfb::~Xvfb()
