@@ -9,6 +9,7 @@
 class Armadillo;
 class Bandit;
 class Cruiser;
+class Enemy;
 class Hunter;
 class Osd;
 class Player;
@@ -44,6 +45,7 @@ public:
     static constexpr int kArmadillos = 20;
     static constexpr int kBandits = 15;
     static constexpr int kCruisers = 5;
+    static constexpr int kEnemies = kHunters + kArmadillos + kBandits + kCruisers;
     static constexpr int kSamples = 12;
 
     Game(int resolution, bool fullscreen);
@@ -138,6 +140,9 @@ private:
     Armadillo* armadillos[kArmadillos] = {};
     Bandit* bandits[kBandits] = {};
     Cruiser* cruisers[kCruisers] = {};
+    // Every craft of the four pools in pool order (hunters, armadillos, bandits, cruisers),
+    // for the steps that treat them all alike.
+    Enemy* enemies[kEnemies] = {};
     ZE_Sprite* particlesSprite = nullptr;
     ZE_Sprite* cannonsSprite = nullptr;
     ZE_Sprite* shieldsBigSprite = nullptr;

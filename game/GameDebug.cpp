@@ -1,10 +1,7 @@
 // The developer's overlay of play: figures in the top-left corner and the collision outlines.
 #include "game/Game.h"
 
-#include "combat/Armadillo.h"
-#include "combat/Bandit.h"
-#include "combat/Cruiser.h"
-#include "combat/Hunter.h"
+#include "combat/Enemy.h"
 #include "combat/MissileLauncher.h"
 #include "combat/Player.h"
 #include "combat/Shield.h"
@@ -12,17 +9,6 @@
 #include "engine/ZE_Font.h"
 #include "engine/ZE_Util.h"
 #include "game/Stage.h"
-
-namespace {
-template <typename Craft>
-void outlinePool(Craft** pool, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        pool[i]->ZE_Sprite::debug();
-        pool[i]->getShield()->ZE_Sprite::debug();
-    }
-}
-}  // namespace
 
 void Game::showDebug()
 {
@@ -43,8 +29,8 @@ void Game::showDebug()
     player->ZE_Sprite::debug();
     player->getShield()->ZE_Sprite::debug();
     player->getMissileLauncher()->debug();
-    outlinePool(hunters, kHunters);
-    outlinePool(armadillos, kArmadillos);
-    outlinePool(bandits, kBandits);
-    outlinePool(cruisers, kCruisers);
+    for (Enemy* enemy : enemies) {
+        enemy->ZE_Sprite::debug();
+        enemy->getShield()->ZE_Sprite::debug();
+    }
 }

@@ -1,10 +1,7 @@
 // The fighting: the new-game reset, the stage map, the wave banner and the play loop.
 #include "game/Game.h"
 
-#include "combat/Armadillo.h"
-#include "combat/Bandit.h"
-#include "combat/Cruiser.h"
-#include "combat/Hunter.h"
+#include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "engine/ZE_Display.h"
 #include "engine/ZE_Font.h"
@@ -31,16 +28,8 @@ constexpr int kStageMapSelection = 14;
 int slotX(int slot) { return (slot % 4) * 256 + 3; }
 int slotY(int slot) { return (slot / 4) * 220 + 50; }
 
-template <typename Craft>
-void resetPool(Craft** pool, int count)
-{
-    for (int i = 0; i < count; ++i)
-        pool[i]->reset();
-}
-
 // The first n craft of a pool fly this wave; with the shield flag set, all of them shielded.
-template <typename Craft>
-void restartPool(Craft** pool, int count, int n, int shield)
+void restartPool(Enemy** pool, int count, int n, int shield)
 {
     for (int i = 0; i < count; ++i) {
         pool[i]->restart(i < n);
@@ -48,19 +37,6 @@ void restartPool(Craft** pool, int count, int n, int shield)
     }
 }
 
-template <typename Craft>
-void runPool(Craft** pool, int count)
-{
-    for (int i = 0; i < count; ++i)
-        pool[i]->run();
-}
-
-template <typename Craft>
-void drawPool(Craft** pool, int count)
-{
-    for (int i = 0; i < count; ++i)
-        pool[i]->draw();
-}
 }  // namespace
 
 void Game::gameStart()
@@ -72,10 +48,8 @@ void Game::gameStart()
     menuPage = 0;
     menuCursor = 0;
     player->reset();
-    resetPool(hunters, kHunters);
-    resetPool(armadillos, kArmadillos);
-    resetPool(bandits, kBandits);
-    resetPool(cruisers, kCruisers);
+    for (Enemy* enemy : enemies)
+        enemy->reset();
     updateStagePointers();
     resetScroll();
     state = STATE_PROLOGUE;
@@ -168,14 +142,14 @@ void Game::setUpWave()
 {
     Stage* stage = stages[currentStage];
     player->restart();
-    restartPool(hunters, kHunters, stage->getEnemiesNumber(0, currentWave),
-                stage->getEnemiesShield(0, currentWave));
-    restartPool(armadillos, kArmadillos, stage->getEnemiesNumber(1, currentWave),
-                stage->getEnemiesShield(1, currentWave));
-    restartPool(bandits, kBandits, stage->getEnemiesNumber(2, currentWave),
-                stage->getEnemiesShield(2, currentWave));
-    restartPool(cruisers, kCruisers, stage->getEnemiesNumber(3, currentWave),
-                stage->getEnemiesShield(3, currentWave));
+    // The pools in the wave table's type order: 0 Hunter, 1 Armadillo, 2 Bandit, 3 Cruiser.
+    const int poolSizes[4] = {kHunters, kArmadillos, kBandits, kCruisers};
+    Enemy** pool = enemies;
+    for (int type = 0; type < 4; ++type) {
+        restartPool(pool, poolSizes[type], stage->getEnemiesNumber(type, currentWave),
+                    stage->getEnemiesShield(type, currentWave));
+        pool += poolSizes[type];
+    }
     remainingEnemies = stage->getTotalEnemies(currentWave);
     resetScroll();
     menuPage = 0;
@@ -192,20 +166,16 @@ void Game::gamePlay()
     stage->setScrollX(half + std::cos(ZE_Util::radians(360 - aim)) * static_cast<float>(half));
 
     player->run();
-    runPool(hunters, kHunters);
-    runPool(armadillos, kArmadillos);
-    runPool(bandits, kBandits);
-    runPool(cruisers, kCruisers);
+    for (Enemy* enemy : enemies)
+        enemy->run();
     stage->run();
 
     stage->draw();
     stage->drawLayer0();
     stage->drawLayer1();
     player->draw();
-    drawPool(hunters, kHunters);
-    drawPool(armadillos, kArmadillos);
-    drawPool(bandits, kBandits);
-    drawPool(cruisers, kCruisers);
+    for (Enemy* enemy : enemies)
+        enemy->draw();
     stage->drawLayerH();
     osd->draw();
     if (debugMode)

@@ -5,6 +5,7 @@
 #include "combat/Armadillo.h"
 #include "combat/Bandit.h"
 #include "combat/Cruiser.h"
+#include "combat/Enemy.h"
 #include "combat/Hunter.h"
 #include "combat/Player.h"
 #include "engine/ZE.h"
@@ -28,21 +29,6 @@ void buildPool(Craft** pool, int count, const std::string& path, ZE_Display* dis
         pool[i] = new Craft("", display, particles, cannons, shields, lights, pool[0]);
 }
 
-template <typename Craft>
-void wirePool(Craft** pool, int count, Player* player, ZE_Sample** samples)
-{
-    for (int i = 0; i < count; ++i) {
-        pool[i]->setPlayerP(player);
-        pool[i]->setSamplesP(samples);
-    }
-}
-
-template <typename Craft>
-void scrollPool(Craft** pool, int count, Stage* stage)
-{
-    for (int i = 0; i < count; ++i)
-        pool[i]->setScrollXYP(stage->getScrollXP(), stage->getScrollYP());
-}
 }  // namespace
 
 void Game::showLoading(const std::string& text, int percent)
@@ -103,15 +89,24 @@ void Game::initGame()
     playerCannonSprite = sheet(objects + "player/cannon.png");
     player = new Player(objects + "player/base.png", display, this, particlesSprite,
                         playerCannonSprite, shieldsBigSprite, lightsSprite, samples);
-    const std::string enemies = objects + "enemies/";
-    buildPool(hunters, kHunters, enemies + "hunter.png", display, particlesSprite, cannonsSprite,
+    const std::string enemyPath = objects + "enemies/";
+    buildPool(hunters, kHunters, enemyPath + "hunter.png", display, particlesSprite, cannonsSprite,
               shieldsLittleSprite, lightsSprite);
-    buildPool(armadillos, kArmadillos, enemies + "armadillo.png", display, particlesSprite,
+    buildPool(armadillos, kArmadillos, enemyPath + "armadillo.png", display, particlesSprite,
               cannonsSprite, shieldsLittleSprite, lightsSprite);
-    buildPool(bandits, kBandits, enemies + "bandit.png", display, particlesSprite, cannonsSprite,
+    buildPool(bandits, kBandits, enemyPath + "bandit.png", display, particlesSprite, cannonsSprite,
               shieldsLittleSprite, lightsSprite);
-    buildPool(cruisers, kCruisers, enemies + "cruiser.png", display, particlesSprite,
+    buildPool(cruisers, kCruisers, enemyPath + "cruiser.png", display, particlesSprite,
               cannonsSprite, shieldsMediumSprite, lightsSprite);
+    int k = 0;
+    for (Hunter* craft : hunters)
+        enemies[k++] = craft;
+    for (Armadillo* craft : armadillos)
+        enemies[k++] = craft;
+    for (Bandit* craft : bandits)
+        enemies[k++] = craft;
+    for (Cruiser* craft : cruisers)
+        enemies[k++] = craft;
     percent += 8;
     showLoading("Loading objects ...", percent);
     showLoading("Loading objects ...", percent);
@@ -136,10 +131,10 @@ void Game::initGame()
     player->setArmadillosP(armadillos);
     player->setBanditsP(bandits);
     player->setCruisersP(cruisers);
-    wirePool(hunters, kHunters, player, samples);
-    wirePool(armadillos, kArmadillos, player, samples);
-    wirePool(bandits, kBandits, player, samples);
-    wirePool(cruisers, kCruisers, player, samples);
+    for (Enemy* enemy : enemies) {
+        enemy->setPlayerP(player);
+        enemy->setSamplesP(samples);
+    }
     updateStagePointers();
 
     cursorSprite->startAnimation(0, 6, 7);
@@ -156,10 +151,8 @@ void Game::updateStagePointers()
     Stage* stage = stages[currentStage];
     osd->setStageP(stage);
     player->setScrollXYP(stage->getScrollXP(), stage->getScrollYP());
-    scrollPool(hunters, kHunters, stage);
-    scrollPool(armadillos, kArmadillos, stage);
-    scrollPool(bandits, kBandits, stage);
-    scrollPool(cruisers, kCruisers, stage);
+    for (Enemy* enemy : enemies)
+        enemy->setScrollXYP(stage->getScrollXP(), stage->getScrollYP());
 }
 
 void Game::resetScroll()

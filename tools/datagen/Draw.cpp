@@ -204,32 +204,35 @@ void outline(const std::vector<float>& xy, ALLEGRO_COLOR c, float thickness)
                     thickness, 4.0f);
 }
 
-void plate(float x0, float y0, float x1, float y1, const Rgb& face, float bevel)
+namespace {
+// A rectangle with bevelled edges lit from the top left: the four edges take the face colour
+// shaded by their own factors, the inside a vertical gradient between two shades.
+void bevelled(float x0, float y0, float x1, float y1, const Rgb& face, float bevel,
+              const float edges[4], float insideTop, float insideBottom)
 {
     polygon({x0, y0, x1, y0, x1 - bevel, y0 + bevel, x0 + bevel, y0 + bevel},
-            colour(shade(face, 1.45f)));
+            colour(shade(face, edges[0])));
     polygon({x0, y0, x0 + bevel, y0 + bevel, x0 + bevel, y1 - bevel, x0, y1},
-            colour(shade(face, 1.2f)));
+            colour(shade(face, edges[1])));
     polygon({x1, y0, x1, y1, x1 - bevel, y1 - bevel, x1 - bevel, y0 + bevel},
-            colour(shade(face, 0.7f)));
+            colour(shade(face, edges[2])));
     polygon({x0, y1, x0 + bevel, y1 - bevel, x1 - bevel, y1 - bevel, x1, y1},
-            colour(shade(face, 0.5f)));
-    verticalGradient(x0 + bevel, y0 + bevel, x1 - bevel, y1 - bevel, shade(face, 1.1f),
-                     shade(face, 0.85f));
+            colour(shade(face, edges[3])));
+    verticalGradient(x0 + bevel, y0 + bevel, x1 - bevel, y1 - bevel, shade(face, insideTop),
+                     shade(face, insideBottom));
+}
+}  // namespace
+
+void plate(float x0, float y0, float x1, float y1, const Rgb& face, float bevel)
+{
+    const float raised[4] = {1.45f, 1.2f, 0.7f, 0.5f};  // top, left, right, bottom
+    bevelled(x0, y0, x1, y1, face, bevel, raised, 1.1f, 0.85f);
 }
 
 void well(float x0, float y0, float x1, float y1, const Rgb& face, float bevel)
 {
-    polygon({x0, y0, x1, y0, x1 - bevel, y0 + bevel, x0 + bevel, y0 + bevel},
-            colour(shade(face, 0.45f)));
-    polygon({x0, y0, x0 + bevel, y0 + bevel, x0 + bevel, y1 - bevel, x0, y1},
-            colour(shade(face, 0.6f)));
-    polygon({x1, y0, x1, y1, x1 - bevel, y1 - bevel, x1 - bevel, y0 + bevel},
-            colour(shade(face, 1.25f)));
-    polygon({x0, y1, x0 + bevel, y1 - bevel, x1 - bevel, y1 - bevel, x1, y1},
-            colour(shade(face, 1.45f)));
-    verticalGradient(x0 + bevel, y0 + bevel, x1 - bevel, y1 - bevel, shade(face, 0.8f),
-                     shade(face, 1.0f));
+    const float sunken[4] = {0.45f, 0.6f, 1.25f, 1.45f};
+    bevelled(x0, y0, x1, y1, face, bevel, sunken, 0.8f, 1.0f);
 }
 
 void rivet(float x, float y, float r, const Rgb& c)
